@@ -1,0 +1,31 @@
+# Build, test and demo. `test` and `demo` install what is missing first.
+BUILD ?= build
+JOBS ?= 2
+export WINEPREFIX ?= $(CURDIR)/$(BUILD)/wine
+
+.PHONY: all bootstrap configure build test demo clean
+
+all: build
+
+bootstrap:
+	@sh scripts/bootstrap.sh
+
+$(BUILD)/build.ninja:
+	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-i686-mingw.cmake \
+	    -DCMAKE_BUILD_TYPE=Release >/dev/null
+
+configure: $(BUILD)/build.ninja
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+test: bootstrap
+	@$(MAKE) --no-print-directory build
+	@sh scripts/run-tests.sh $(BUILD) $(JOBS)
+
+demo: bootstrap
+	@$(MAKE) --no-print-directory build
+	@sh scripts/run-demo.sh $(BUILD)
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,143 @@
+// Labels: offsets, justified multi-line text ('|' breaks lines) and fonts.
+#include <string.h>
+#include "ccdraw.h"
+#include "cctext.h"
+
+#define CC_TEXT_WORK 256
+
+static bool Extent(HDC hdc, const char *text, SIZE *size)
+{
+    size->cx = size->cy = 0;
+    return GetTextExtentPoint32A(hdc, text, (int)strlen(text), size) != 0;
+}
+
+int CCDraw_TextOffsetY(HDC hdc, const char *text, int h)
+{
+    SIZE sz;
+    if (!text || !Extent(hdc, text, &sz)) return 0;
+    return h > sz.cy ? (h - sz.cy) / 2 : 0;
+}
+
+// Next token split at '|': runs of '|' are one separator, leading '|' skipped.
+static char *NextLine(char **cursor)
+{
+    char *p = *cursor;
+    while (*p == '|') p++;
+    if (!*p) {
+        *cursor = p;
+        return nullptr;
+    }
+    char *start = p;
+    while (*p && *p != '|') p++;
+    if (*p) *p++ = '\0';
+    *cursor = p;
+    return start;
+}
+
+static int CountBars(const char *s, size_t n)
+{
+    int bars = 0;
+    for (size_t i = 0; i < n && s[i]; i++)
+        if (s[i] == '|') bars++;
+    return bars;
+}
+
+static void PutText(HDC hdc, LONG textColour, LONG bkColour, int x, int y, const char *s)
+{
+    CCDraw_SetBkColour(hdc, bkColour);
+    CCDraw_SetTextColour(hdc, textColour);
+    TextOutA(hdc, x, y, s, (int)strlen(s));
+}
+
+#ifndef CC_VARIANT_09
+int CCDraw_TextOffsetX(HDC hdc, const char *text, int w)
+{
+    SIZE sz;
+    if (!text) return 0;
+    Extent(hdc, text, &sz);
+    return w > sz.cx ? (w - sz.cx) / 2 : 0;
+}
+
+void CCDraw_Text(HDC hdc, LONG textColour, LONG bkColour, int w, int h, int x, int y, const char *text)
+{
+    char work[CC_TEXT_WORK];
+    CCCopyText(work, sizeof work, text);
+    int n = CountBars(work, sizeof work);
+    if (n == 0) {
+        int dx = CCDraw_TextOffsetX(hdc, work, w), dy = CCDraw_TextOffsetY(hdc, work, h);
+        PutText(hdc, textColour, bkColour, x + dx, y + dy, work);
+        return;
+    }
+    TEXTMETRICA tm;
+    if (!GetTextMetricsA(hdc, &tm)) return;
+    int top = (h - (n + 1) * (int)tm.tmHeight) / 2;
+    char *cursor = work;
+    for (int i = 0; i <= n; i++) {
+        char *line = NextLine(&cursor);
+        if (!line) line = cursor;  // no token left: an empty line
+        int dx = CCDraw_TextOffsetX(hdc, line, w);
+        PutText(hdc, textColour, bkColour, x + dx, y + i * (int)tm.tmHeight + top, line);
+    }
+}
+#else
+int CCDraw_TextOffsetX(HDC hdc, const char *text, int w, int justify)
+{
+    SIZE sz;
+    if (!text || !Extent(hdc, text, &sz)) return 0;
+    if (w <= sz.cx) return 0;
+    int dx;
+    if (justify == 1) dx = w - sz.cx - 4;
+    else if (justify == 2) dx = 4;
+    else dx = (w - sz.cx) / 2;
+    // A narrow right-justified label would start left of the box: draw it at 0.
+    return dx < 0 ? 0 : dx;
+}
+
+void CCDraw_Text(HDC hdc, LONG textColour, LONG bkColour, int w, int h, int x, int y, int justify,
+                 const char *text)
+{
+    char work[CC_TEXT_WORK];
+    CCCopyText(work, sizeof work, CCFirstField(text ? text : ""));
+    if (strcmp(work, " ") == 0) return;
+    int n = CountBars(work, sizeof work);
+    if (n == 0) {
+        unsigned dx = (unsigned short)CCDraw_TextOffsetX(hdc, work, w, justify);
+        unsigned dy = (unsigned short)CCDraw_TextOffsetY(hdc, work, h);
+        PutText(hdc, textColour, bkColour, x + (int)dx, y + (int)dy, work);
+        return;
+    }
+    TEXTMETRICA tm;
+    if (!GetTextMetricsA(hdc, &tm)) return;
+    int top = (h - (n + 1) * (int)tm.tmHeight) / 2;
+    if (top < 0) top = 0;
+    char *cursor = work;
+    for (int i = 0; i <= n; i++) {
+        char *line = NextLine(&cursor);
+        if (!line) line = cursor;
+        unsigned dx = (unsigned short)CCDraw_TextOffsetX(hdc, line, w, justify);
+        unsigned dy = (unsigned short)(i * (int)tm.tmHeight + top);
+        PutText(hdc, textColour, bkColour, x + (int)dx, y + (int)dy, line);
+    }
+}
+
+HFONT CCDraw_SelectFont(HDC hdc, const char *face, int points, BYTE pitchFamily)
+{
+    LOGFONTA lf;
+    memset(&lf, 0, sizeof lf);
+    lf.lfHeight = -MulDiv(points, GetDeviceCaps(hdc, LOGPIXELSY), 72);
+    lf.lfWeight = (face && strcmp(face, "Dot-Matrix") == 0) ? 700 : 399;
+    lf.lfOutPrecision = OUT_RASTER_PRECIS;
+    lf.lfQuality = PROOF_QUALITY;
+    lf.lfPitchAndFamily = pitchFamily;
+    CCCopyText(lf.lfFaceName, sizeof lf.lfFaceName, face ? face : "");
+    HFONT font = CreateFontIndirectA(&lf);
+    if (!font) OutputDebugStringA("cc09: CCDraw_SelectFont: hFont = NULL.");
+    return font;
+}
+
+void CCDraw_ReleaseFont(HDC hdc, HFONT font, HGDIOBJ prev)
+{
+    if (prev) SelectObject(hdc, prev);
+    if (font) DeleteObject(font);
+}
+#endif

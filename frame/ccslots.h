@@ -1,0 +1,36 @@
+// Per-window slot block, option texts and field helpers shared by both libraries.
+#ifndef CCSLOTS_H
+#define CCSLOTS_H
+
+#include <windows.h>
+#include "cctext.h"
+
+#define CC_SLOT_COUNT 128
+
+// Slot accessors: a missing block is created zero-filled on first access.
+// A null window, an index outside 0..127 or a block that cannot be made read 0
+// and drop writes.
+LONG CCSetSlot(HWND hwnd, int index, LONG value);
+LONG CCGetSlot(HWND hwnd, int index);
+// Releases the window's slot block and clears extra word 0.
+void CCFreeSlots(HWND hwnd);
+
+// Slot 19 with 3 read as 0; null window 0.
+int CCGetJustify(HWND hwnd);
+
+// Applies an option text ('/' then up to six upper-case hex digits) to the
+// window's slots; 1 if it was one, 0 otherwise.
+int CCParseOptions(HWND hwnd, const char *text);
+
+// Three-field text in which newText replaces the field visible for the window's
+// variant (low 4 bits of slot 3); bounded by outSize.
+size_t CCJoinFields(HWND hwnd, char *out, size_t outSize, const char *oldFirst,
+                    const char *newText, const char *oldSecond, const char *number);
+
+// WM_COMMAND to the parent: wParam = the control's id, lParam = its handle.
+void CCNotify(HWND hwnd);
+
+// Reads the window text with default processing into buf (size > 0).
+int CCReadText(HWND hwnd, char *buf, int size);
+
+#endif

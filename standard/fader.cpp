@@ -1,0 +1,13 @@
+// Kind family not built yet: default window behaviour.
+#include "kinds.h"
+
+LRESULT CCvfade_Msg(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+LRESULT CChfade_Msg(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+

@@ -1,0 +1,8 @@
+// Kind family not built yet: default window behaviour.
+#include "kinds.h"
+
+LRESULT CCmulti_Msg(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+

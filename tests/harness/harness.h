@@ -1,0 +1,75 @@
+// Test harness: a parent window that records notifications, window and pixel
+// helpers, and mouse input sent the way the window manager would route it.
+#ifndef HARNESS_H
+#define HARNESS_H
+
+#include <windows.h>
+#include <string>
+#include <vector>
+
+struct CCTMsg {
+    UINT msg;
+    WPARAM wParam;
+    LPARAM lParam;
+    bool operator==(const CCTMsg &o) const { return msg == o.msg && wParam == o.wParam && lParam == o.lParam; }
+};
+std::ostream &operator<<(std::ostream &os, const CCTMsg &m);
+
+// Set up by each test program (registers the class under test, if any).
+void CCTestSetup();
+
+// The recording parent (a visible top-level window at screen 0,0, 640 x 480 client).
+HWND CCT_Parent();
+// WM_COMMAND and WM_RBUTTONDOWN received by the parent, in order.
+std::vector<CCTMsg> &CCT_Log();
+void CCT_ClearLog();
+// Only the WM_COMMAND entries.
+std::vector<CCTMsg> CCT_Commands();
+// Expected WM_COMMAND entry from a control.
+CCTMsg CCT_Cmd(HWND ctl);
+CCTMsg CCT_Cmd(WPARAM wParam, HWND ctl);
+
+// Creates a visible child of the given class (default "VEK_CC_Button").
+HWND CCT_Create(DWORD kindStyle, const char *text, int x, int y, int w, int h, int id,
+                HWND parent = nullptr, const char *cls = "VEK_CC_Button");
+// Dispatches every pending message.
+void CCT_Pump();
+// Repaints the window now (invalidate whole, UpdateWindow).
+void CCT_Repaint(HWND hwnd);
+
+// Pixels of a window's client area, read from its window DC.
+struct CCTImage {
+    int w = 0, h = 0;
+    std::vector<COLORREF> px;
+    COLORREF at(int x, int y) const { return px[(size_t)y * w + x]; }
+    // Bounding box of pixels equal to colour inside (x0,y0)-(x1,y1) exclusive; false if none.
+    bool Find(COLORREF c, RECT *box, int x0 = 0, int y0 = 0, int x1 = -1, int y1 = -1) const;
+    int Count(COLORREF c) const;
+};
+CCTImage CCT_Snap(HWND hwnd);
+COLORREF CCT_Pixel(HWND hwnd, int x, int y);
+
+// Mouse messages sent straight to a window (client coordinates).
+void CCT_Send(HWND hwnd, UINT msg, int x, int y, WPARAM keys);
+// Mouse message routed like the window manager does: to the capture window if
+// any, else to the window under the screen point; coordinates converted.
+// Returns the window that got it.
+HWND CCT_Route(UINT msg, int screenX, int screenY, WPARAM keys);
+// Screen point of a window's client point.
+POINT CCT_Screen(HWND hwnd, int x, int y);
+// Real input through SendInput (absolute, screen pixels), then pumps ~25 ms.
+void CCT_Input(int screenX, int screenY, DWORD flags);
+
+// Slot read straight from the window's slot block (no creation).
+LONG CCT_Slot(HWND hwnd, int index);
+// Count of GDI objects of this process (leak checks).
+DWORD CCT_GdiCount();
+
+// Font metrics of the DC default font, for expected text positions.
+SIZE CCT_TextExtent(HWND hwnd, const char *text, HFONT font = nullptr);
+int CCT_TextHeight(HWND hwnd, HFONT font = nullptr);
+
+// Writes a 24-bit BMP of the image (debugging aid).
+bool CCT_SaveBmp(const CCTImage &img, const char *path);
+
+#endif

@@ -1,0 +1,4 @@
+// Nothing to register: the test program loads what it needs itself.
+#include "harness.h"
+
+void CCTestSetup() {}
