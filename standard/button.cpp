@@ -253,7 +253,8 @@ void CCbtn_SetText(HWND hwnd, const char *text)
     int off = down ? 2 : 0;
     CCLabelDraw draws[2];
     if (IsWindowEnabled(hwnd)) {
-        draws[0] = {old.text, face, face, 0, 0, w, h};
+        // Painted out where the pressed or normal look drew it.
+        draws[0] = {old.text, face, face, off, off, w, h};
         draws[1] = {label, CCGetSlot(hwnd, SLOT_LABEL), face, off, off, w, h};
     } else {
         draws[0] = {old.text, COLOUR_DARK_GREY, COLOUR_DARK_GREY, 0, 0, w, h};
