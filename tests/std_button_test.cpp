@@ -374,6 +374,33 @@ TEST_F(PushButton, DisabledLooks)
     }
 }
 
+// Pixels of a window as they are when its next WM_PAINT arrives.
+HWND s_watch;
+CCTImage s_atPaint;
+LRESULT CALLBACK BeforePaint(int code, WPARAM wParam, LPARAM lParam)
+{
+    const CWPSTRUCT *m = (const CWPSTRUCT *)lParam;
+    if (code == HC_ACTION && m->hwnd == s_watch && m->message == WM_PAINT && s_atPaint.px.empty())
+        s_atPaint = CCT_Snap(s_watch);
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST_F(PushButton, DisablingBrowseAndTouchDrawsBeforeThePaintButtonOnlyThrough)
+{
+    HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, BeforePaint, nullptr, GetCurrentThreadId());
+    ASSERT_TRUE(hook);
+    for (DWORD kind : {kButton, kBrowse, kTouch}) {
+        s_watch = Make(kind, "Off", 10, 10, 111);
+        s_atPaint = CCTImage();
+        EnableWindow(s_watch, FALSE);
+        ASSERT_FALSE(s_atPaint.px.empty());
+        EXPECT_EQ(kind == kButton ? kWhite : kDark, s_atPaint.at(1, 1)) << "kind " << kind;
+        DestroyWindow(s_watch);
+        made.pop_back();
+    }
+    UnhookWindowsHookEx(hook);
+}
+
 TEST_F(PushButton, OptionTextsSetColoursAndLeaveTheLabel)
 {
     HWND b = Make(kButton, "Lbl", 10, 10, 120);
