@@ -7,6 +7,7 @@ static void CCdest_DrawDown(HWND hwnd);
 
 static const CCFieldKind DestKind = {
     "Kerv_cc: CCdest_Msg: WM_CREATE",
+    0x0004,
     2,
     CCdest_Geometry,
     {5, 7, 0, 0},

@@ -53,10 +53,12 @@ static void PutString(const CCFieldKind *k, HWND hwnd, int variant, const char *
 }
 
 // A fresh block, or the window's existing one cleared: button text = the window
-// text (read with default processing), the others empty.
+// text (read with default processing), the others empty. A handle too small for
+// the fields (left by another kind) is not written into.
 static void InitBlock(HWND hwnd)
 {
     HGLOBAL h = Block(hwnd);
+    if (h && GlobalSize(h) < CC_FIELD_BLOCK) h = nullptr;
     if (!h) {
         h = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, CC_FIELD_BLOCK);
         if (!h) return;
@@ -242,6 +244,10 @@ LRESULT CCfields_Msg(const CCFieldKind *k, HWND hwnd, UINT msg, WPARAM wParam, L
     case WM_STYLECHANGING:
     case WM_STYLECHANGED:
         Create(k, hwnd, msg, lParam);
+        // Turning into another kind: the block goes, that kind keeps its own.
+        if (msg == WM_STYLECHANGING && wParam == (WPARAM)GWL_STYLE && lParam &&
+            LOWORD(((const STYLESTRUCT *)lParam)->styleNew) != k->style)
+            FreeBlock(hwnd);
         return 0;
     case WM_SIZE:
         CCSetSlot(hwnd, SLOT_W, LOWORD(lParam));

@@ -44,6 +44,7 @@ struct CCFrameRedraw {
 
 struct CCFieldKind {
     const char *trace;                                     // text for the trace hook
+    WORD style;                                            // kind value in the low word of the style
     int fields;                                            // texts in the block (variants 0..fields-1)
     void (*geometry)(LONG W, LONG H, CCFieldGeometry *g);
     int areaSlot[CC_FIELD_MAX];                            // area colour, background of its text

@@ -7,6 +7,7 @@ static void CCmulti_DrawDown(HWND hwnd);
 
 static const CCFieldKind MultiKind = {
     "Kerv_cc: CCmulti_Msg: WM_CREATE",
+    0x0200,
     4,
     CCmulti_Geometry,
     {5, 7, 9, 11},

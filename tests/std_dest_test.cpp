@@ -83,16 +83,6 @@ TEST(FieldGeometry, MultiQuarters)
     EXPECT_EQ(g.frame[2].y + g.frame[2].h, 82);  // the divider runs to H
 }
 
-TEST(FieldGeometry, DestThirds)
-{
-    CCFieldGeometry g = {};
-    CCdest_Geometry(90, 31, &g);
-    EXPECT_EQ(g.area[1].h, 10);
-    EXPECT_EQ(g.area[0].y, 10);
-    EXPECT_EQ(g.area[0].y + g.area[0].h, 30);  // row 30 not drawn
-    EXPECT_EQ(g.frames, 1);
-}
-
 // ---- Dest button ----
 
 TEST(DestButton, FreshLook)
@@ -193,16 +183,6 @@ TEST(DestButton, PressClickAndPressedTextOffset)
     EXPECT_EQ(CCT_Slot(h, 65), 0);
     EXPECT_EQ(CCT_Pixel(h, 1, 21), kWhite);
 
-    // Out and back in with the button held, then released: one more command.
-    CCT_ClearLog();
-    CCT_Send(h, WM_LBUTTONDBLCLK, 20, 30, MK_LBUTTON);
-    CCT_Send(h, WM_MOUSEMOVE, 200, 30, MK_LBUTTON);
-    EXPECT_EQ(PressState, 2);
-    EXPECT_EQ(CCT_Pixel(h, 1, 21), kWhite);
-    CCT_Send(h, WM_MOUSEMOVE, 20, 30, MK_LBUTTON);
-    EXPECT_EQ(PressState, 1);
-    CCT_Send(h, WM_LBUTTONUP, 20, 30, 0);
-    EXPECT_EQ(CCT_Commands().size(), 1u);
     DestroyWindow(h);
 }
 
@@ -258,6 +238,21 @@ TEST(TextBlock, StyleChangeReusesAndReinitialises)
     EXPECT_EQ(GetText(h), "L");  // button text = window text
     EXPECT_EQ(Field(h, 2, 0), "");
     DestroyWindow(h);
+}
+
+TEST(TextBlock, ChangeOfKindHandsOverCleanly)
+{
+    HWND h = CCT_Create(kDest, "ABC", 10, 10, 120, 80, 914);
+    HGLOBAL block = (HGLOBAL)(LONG_PTR)CCT_Slot(h, 13);
+    SetWindowLongA(h, GWL_STYLE, (GetWindowLongA(h, GWL_STYLE) & ~0xFFFF) | 0x0008);  // to Static Text
+    EXPECT_EQ(CCT_Slot(h, 13), 0);
+    EXPECT_EQ(GlobalSize(block), (SIZE_T)0);
+    SetWindowLongA(h, GWL_STYLE, (GetWindowLongA(h, GWL_STYLE) & ~0xFFFF) | kMulti);  // to Multi
+    block = (HGLOBAL)(LONG_PTR)CCT_Slot(h, 13);
+    EXPECT_EQ(GlobalSize(block), (SIZE_T)CC_FIELD_BLOCK);
+    EXPECT_EQ(GetText(h), "ABC");
+    DestroyWindow(h);
+    EXPECT_EQ(GlobalSize(block), (SIZE_T)0);
 }
 
 TEST(TextBlock, GetTextWithoutAField)
