@@ -1,7 +1,6 @@
 // Static Text and Ident Text: looks, option routing, label swap, plaque geometry,
 // scaled font and bad sizes.
 #include <gtest/gtest.h>
-#include <stdlib.h>
 #include <algorithm>
 #include <string>
 #include "harness.h"
@@ -266,7 +265,6 @@ TEST(IdentText, ScaledLinesAtTheirPlaces)
         EXPECT_EQ(IdentFont.lfWidth, CCid_FontWidth(180, mw, -1));
         HFONT f = CreateFontIndirectA(&IdentFont);
         CCTImage img = CCT_Snap(h);
-        if (getenv("CCT_SAVE")) CCT_SaveBmp(img, (std::string("ident") + std::to_string(c.n) + ".bmp").c_str());
         for (int i = 0; i < c.n; i++) {
             int top = 10 + i * lh;
             int bottom = std::min(top + CCT_TextHeight(h, f), 50);
