@@ -7,7 +7,7 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
     dpkg --add-architecture i386
     updated=no
 fi
-for p in g++-mingw-w64-i686-posix cmake ninja-build make wine wine32:i386 googletest \
+for p in g++-mingw-w64-i686-posix g++ cmake ninja-build make wine wine32:i386 googletest \
          xvfb xauth xdotool imagemagick; do
     have "$p" || need="$need $p"
 done
