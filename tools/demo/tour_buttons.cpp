@@ -14,7 +14,7 @@ const Colour kColours[] = {
     {101, "/A0"}, {102, "/9F"}, {104, "/CF"}, {105, "/B0"},                 // Button row
     {111, "/E0"}, {112, "/D0"}, {113, "/6F"}, {114, "/3F"}, {115, "/5F"},  // Browse row
     {121, "/2F"}, {122, "/1F"}, {123, "/8C"}, {124, "/F4"}, {125, "/9B"},  // Touch row
-    {131, "/4F"}, {132, "/B4"}, {133, "/D0"},                              // wide row
+    {131, "/4F"}, {132, "/D0"}, {133, "/B4"},                              // wide row
 };
 
 }  // namespace
@@ -83,12 +83,19 @@ void DemoTour_buttons()
     Demo_Up();
     Demo_Expect({114});
 
-    Demo_Step("press Touch 124, slide onto Button 105, release there: both report");
+    Demo_Step("press Touch 132, slide onto Button 131, release there: both report");
+    Demo_MoveTo(132);
+    Demo_Down();
+    Demo_MoveTo(131);
+    Demo_Up();
+    Demo_Expect({132, 131});
+
+    Demo_Step("press Touch 124, slide up across Browse 114 onto Button 104, release: all three report");
     Demo_MoveTo(124);
     Demo_Down();
-    Demo_MoveTo(105);
+    Demo_MoveTo(104);
     Demo_Up();
-    Demo_Expect({124, 105});
+    Demo_Expect({124, 114, 104});
 
     Demo_Step("colours: face of 103 cyan, then its label blue; the label stays");
     Demo_SetText(103, "/E");
