@@ -5,8 +5,11 @@
 # <build>/demo/panel.png. With --interactive: the display in DISPLAY, through
 # Wine's X11 driver in a prefix of its own (<build>/wine-x11).
 set -e
-build=${1:-build}
-[ $# -gt 0 ] && shift
+build=build
+case "${1:-}" in
+    -*|"") ;;
+    *) build=$1; shift ;;
+esac
 [ -x "$build/demo/ccdemo.exe" ] || { echo "run-demo.sh: $build/demo/ccdemo.exe missing (make build)" >&2; exit 1; }
 build=$(cd "$build" && pwd)
 interactive=no
@@ -35,5 +38,7 @@ trap 'wineserver -k 2>/dev/null || true' EXIT
 CC_ROOT=$(winepath -w "$build/demo/root" 2>/dev/null)
 CC_SYSTEM=studio
 export CC_ROOT CC_SYSTEM
-png=$(winepath -w "$build/demo/panel.png" 2>/dev/null)
+shot=panel.png
+[ $interactive = yes ] && shot=panel-x11.png   # written when the panel is closed
+png=$(winepath -w "$build/demo/$shot" 2>/dev/null)
 $run "$build/demo/ccdemo.exe" --png "$png" "$@"
