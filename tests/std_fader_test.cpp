@@ -286,6 +286,27 @@ TEST(Fader, NotificationsOfADrag)
     EXPECT_EQ(Get(f), "69");
 }
 
+TEST(Fader, RealInputDragOutAndBack)
+{
+    Win f(CCT_Create(VF, "", 50, 50, 20, 100, 420));
+    CCT_ClearLog();
+    POINT p = CCT_Screen(f, 5, 40);
+    CCT_Input(p.x, p.y, MOUSEEVENTF_LEFTDOWN);
+    p = CCT_Screen(f, 5, 30);
+    CCT_Input(p.x, p.y, 0);
+    EXPECT_EQ(Get(f), "70");
+    p = CCT_Screen(f, 5, 150);
+    CCT_Input(p.x, p.y, 0);
+    EXPECT_EQ(GetCapture(), (HWND) nullptr);
+    p = CCT_Screen(f, 5, 10);
+    CCT_Input(p.x, p.y, 0);
+    CCT_Input(p.x, p.y, MOUSEEVENTF_LEFTUP);
+    EXPECT_EQ(Get(f), "70");
+    EXPECT_EQ(CCT_Commands().size(), 3u);
+    p = CCT_Screen(f, 200, 300);
+    CCT_Input(p.x, p.y, 0);
+}
+
 TEST(Fader, HorizontalDragAndPressWindowUntouched)
 {
     Win f(CCT_Create(HF, "", 10, 10, 100, 20, 404));
