@@ -45,118 +45,79 @@ static std::string Triple(HWND f)
     return s;
 }
 
-static FaderRecord Rec(int v, int lo, int hi) { return {v, lo, hi, 0}; }
-
-static int32_t PointValue(FaderRecord r, int length, int c, int vertical)
+// Sets a number in the given variant ('0' value, '1' minimum, '2' maximum), back to variant 0.
+static void SetIn(HWND f, char variant, const char *text)
 {
-    CCFader_Point(&r, length, c, vertical);
-    return r.value;
+    char opt[] = "/_____0";
+    opt[6] = variant;
+    Set(f, opt);
+    Set(f, text);
+    Set(f, "/_____0");
 }
 
-static int32_t KnobAt(FaderRecord r, int length, int vertical)
+struct PointCase { int v, lo, hi, length, c, vertical, value; };
+struct KnobCase { int v, lo, hi, length, vertical, position; };
+
+TEST(FaderMap, PointerAndKnobFigures)
 {
-    CCFader_Knob(&r, length, vertical);
-    return r.position;
-}
-
-TEST(FaderMap, FiguresOfBothOrientations)
-{
-    FaderRecord r = Rec(50, 1, 100);
-    EXPECT_EQ(PointValue(r, 100, 0, 1), 100);
-    EXPECT_EQ(PointValue(r, 100, 50, 1), 50);
-    EXPECT_EQ(PointValue(r, 100, 99, 1), 1);
-    EXPECT_EQ(KnobAt(Rec(75, 1, 100), 100, 1), 25);
-    EXPECT_EQ(KnobAt(Rec(50, 1, 100), 100, 1), 50);
-    EXPECT_EQ(KnobAt(Rec(1, 1, 100), 100, 1), 99);
-    EXPECT_EQ(KnobAt(Rec(100, 1, 100), 100, 1), -1);
-
-    EXPECT_EQ(PointValue(r, 100, 0, 0), 1);
-    EXPECT_EQ(PointValue(r, 100, 50, 0), 51);
-    EXPECT_EQ(PointValue(r, 100, 99, 0), 100);
-    EXPECT_EQ(KnobAt(Rec(50, 1, 100), 100, 0), 49);
-    EXPECT_EQ(KnobAt(Rec(100, 1, 100), 100, 0), 100);
-
-    // Truncation toward zero with a reversed range and a pointer past the end.
-    EXPECT_EQ(PointValue(Rec(0, 100, 1), 100, 50, 1), 51);
-    EXPECT_EQ(PointValue(Rec(0, 1, 100), 100, 150, 1), -48);
-    FaderRecord p = Rec(50, 1, 100);
-    CCFader_Point(&p, 100, 30, 1);
-    EXPECT_EQ(p.position, 30);  // the knob sits under the pointer
-}
-
-TEST(FaderMap, ExtremeNumbersClampWithoutFault)
-{
-    FaderRecord wide = Rec(0, INT_MIN, INT_MAX);
-    EXPECT_EQ(PointValue(wide, 100, 0, 1), INT_MAX);
-    EXPECT_EQ(PointValue(wide, 100, 99, 1), INT_MIN + 42949672);
-    EXPECT_EQ(PointValue(wide, 100, 65535, 1), INT_MIN);  // far below the bottom
-    EXPECT_EQ(PointValue(wide, 100, 65535, 0), INT_MAX);  // far right of the end
-    EXPECT_EQ(PointValue(wide, INT_MAX, 0, 1), INT_MAX);
-    EXPECT_EQ(KnobAt(Rec(INT_MAX, INT_MIN, INT_MAX), 100, 1), -1);
-    EXPECT_EQ(KnobAt(Rec(INT_MAX, 0, 1), 100, 1), INT_MIN);
-    EXPECT_EQ(KnobAt(Rec(INT_MIN, 0, 1), 100, 0), INT_MIN);
-    EXPECT_EQ(KnobAt(Rec(INT_MIN, INT_MAX, INT_MAX - 1), INT_MAX, 0), INT_MAX);
-    EXPECT_EQ(KnobAt(Rec(5, 0, -1), 100, 0), -500);
-
+    const PointCase points[] = {
+        {0, 1, 100, 100, 0, 1, 100}, {0, 1, 100, 100, 50, 1, 50}, {0, 1, 100, 100, 99, 1, 1},
+        {0, 1, 100, 100, 0, 0, 1}, {0, 1, 100, 100, 50, 0, 51}, {0, 1, 100, 100, 99, 0, 100},
+        {0, 100, 1, 100, 50, 1, 51}, {0, 1, 100, 100, 150, 1, -48},  // truncation toward zero
+        {0, INT_MIN, INT_MAX, 100, 99, 1, INT_MIN + 42949672}, {0, INT_MIN, INT_MAX, 100, 0, 1, INT_MAX},
+        {0, INT_MIN, INT_MAX, 100, 65535, 1, INT_MIN}, {0, INT_MIN, INT_MAX, 100, 65535, 0, INT_MAX},
+        {0, INT_MIN, INT_MAX, INT_MAX, 0, 1, INT_MAX},
+    };
+    for (const PointCase &t : points) {
+        FaderRecord r = {t.v, t.lo, t.hi, 0};
+        EXPECT_EQ(CCFader_Point(&r, t.length, t.c, t.vertical), 1);
+        EXPECT_EQ(r.value, t.value) << t.lo << ".." << t.hi << " at " << t.c << " v" << t.vertical;
+        EXPECT_EQ(r.position, t.c);
+    }
+    const KnobCase knobs[] = {
+        {75, 1, 100, 100, 1, 25}, {50, 1, 100, 100, 1, 50}, {1, 1, 100, 100, 1, 99}, {100, 1, 100, 100, 1, -1},
+        {50, 1, 100, 100, 0, 49}, {100, 1, 100, 100, 0, 100}, {5, 0, -1, 100, 0, -500},
+        {INT_MAX, INT_MIN, INT_MAX, 100, 1, -1}, {INT_MAX, 0, 1, 100, 1, INT_MIN}, {INT_MIN, 0, 1, 100, 0, INT_MIN},
+        {INT_MIN, INT_MAX, INT_MAX - 1, INT_MAX, 0, INT_MAX},
+    };
+    for (const KnobCase &t : knobs) {
+        FaderRecord r = {t.v, t.lo, t.hi, 0};
+        EXPECT_EQ(CCFader_Knob(&r, t.length, t.vertical), 1);
+        EXPECT_EQ(r.position, t.position) << t.v << " in " << t.lo << ".." << t.hi << " v" << t.vertical;
+    }
+    // No length, or ends that meet: nothing moves.
+    FaderRecord r = {50, 7, 7, 33};
+    EXPECT_EQ(CCFader_Point(&r, 0, 10, 1) + CCFader_Point(&r, -5, 10, 0) + CCFader_Knob(&r, 100, 1), 0);
+    EXPECT_EQ(r.value * 1000 + r.position, 50033);
     EXPECT_EQ(CCFader_MulDiv(INT64_MAX, 2, 1), (int64_t)1 << 62);
     EXPECT_EQ(CCFader_MulDiv(INT64_MIN, 1, -1), (int64_t)1 << 62);
     EXPECT_GE(CCFader_MulDiv(INT64_MIN, 3, INT64_MIN), 1);
     EXPECT_EQ(CCFader_MulDiv(7, 3, 0), 0);
-    EXPECT_EQ(CCFader_MulDiv(-7, 3, 2), -10);
 }
 
-TEST(FaderMap, NoLengthNoEqualEndsNoMapping)
-{
-    FaderRecord r = {50, 1, 100, 33};
-    EXPECT_EQ(CCFader_Point(&r, 0, 10, 1), 0);
-    EXPECT_EQ(CCFader_Point(&r, -5, 10, 0), 0);
-    EXPECT_EQ(r.value, 50);
-    EXPECT_EQ(r.position, 33);
-    FaderRecord flat = {50, 7, 7, 33};
-    EXPECT_EQ(CCFader_Knob(&flat, 100, 1), 0);
-    EXPECT_EQ(flat.position, 33);
-}
-
-TEST(FaderMap, SetNumberAlwaysStoresAndKeepsKnobWhenEndsMeet)
+TEST(FaderMap, NumbersInAndOut)
 {
     FaderRecord r = {50, 1, 100, 50};
-    CCFader_SetNumber(&r, CC_FADER_MAXIMUM, "1", 100, 1);
-    EXPECT_EQ(r.maximum, 1);
-    EXPECT_EQ(r.position, 50);
-
-    r = {50, 1, 100, 50};
-    CCFader_SetNumber(&r, CC_FADER_MINIMUM, "100", 100, 1);  // re-range minimum first
-    EXPECT_EQ(r.minimum, 100);
-    EXPECT_EQ(r.position, 50);
-    CCFader_SetNumber(&r, CC_FADER_MAXIMUM, "200", 100, 1);
-    EXPECT_EQ(r.maximum, 200);
-    EXPECT_EQ(r.minimum, 100);
-    EXPECT_EQ(r.position, 99 - (50 - 100) * 100 / 100);
-
-    r = {50, 1, 100, 50};
+    CCFader_SetNumber(&r, CC_FADER_MAXIMUM, "1", 100, 1);  // stored; the knob stays
+    EXPECT_EQ(r.maximum * 1000 + r.position, 1050);
+    const struct { const char *text; int32_t value; } parsed[] = {
+        {"  -12abc", -12}, {"+7", 7}, {"99999999999999", INT_MAX}, {"-99999999999999", INT_MIN}, {"x1", 0},
+        {"", 0}, {nullptr, 0},
+    };
+    for (const auto &t : parsed) {
+        r.value = 9;
+        CCFader_SetNumber(&r, CC_FADER_VALUE, t.text, 100, 1);
+        EXPECT_EQ(r.value, t.value) << (t.text ? t.text : "(null)");
+    }
+    r = {50, 1, 100, 0};
     CCFader_SetNumber(&r, 3, "77", 100, 1);  // a variant that names nothing
-    EXPECT_EQ(r.value, 50);
-    CCFader_SetNumber(&r, CC_FADER_VALUE, "  -12abc", 100, 1);
-    EXPECT_EQ(r.value, -12);
-    CCFader_SetNumber(&r, CC_FADER_VALUE, "99999999999999", 100, 1);
-    EXPECT_EQ(r.value, INT_MAX);
-    CCFader_SetNumber(&r, CC_FADER_VALUE, "-99999999999999", 100, 1);
-    EXPECT_EQ(r.value, INT_MIN);
-    CCFader_SetNumber(&r, CC_FADER_VALUE, "x1", 100, 1);
-    EXPECT_EQ(r.value, 0);
-    r.value = 9;
-    CCFader_SetNumber(&r, CC_FADER_VALUE, nullptr, 100, 1);
-    EXPECT_EQ(r.value, 0);
-}
+    EXPECT_EQ(r.value * 1000 + r.minimum * 100 + r.maximum, 50200);
 
-TEST(FaderMap, GetTextBoundedByBuffer)
-{
-    FaderRecord r = {100, -5, 2147483647, 0};
-    char buf[8];
+    r = {100, -5, INT_MAX, 0};
+    char buf[16];
     memset(buf, 'x', sizeof buf);
     EXPECT_EQ(CCFader_GetText(&r, 0, buf, 3), 2u);
-    EXPECT_STREQ(buf, "10");
-    EXPECT_EQ(buf[3], 'x');
+    EXPECT_EQ(std::string(buf, 4), std::string("10\0x", 4));
     memset(buf, 'x', sizeof buf);
     EXPECT_EQ(CCFader_GetText(&r, 0, buf, 0), 0u);
     EXPECT_EQ(buf[0], 'x');
@@ -164,61 +125,57 @@ TEST(FaderMap, GetTextBoundedByBuffer)
     EXPECT_EQ(buf[0], '\0');
     EXPECT_EQ(CCFader_GetText(&r, 1, buf, sizeof buf), 2u);
     EXPECT_STREQ(buf, "-5");
-    char big[16];
-    EXPECT_EQ(CCFader_GetText(&r, 2, big, sizeof big), 10u);
-    EXPECT_STREQ(big, "2147483647");
+    EXPECT_EQ(CCFader_GetText(&r, 2, buf, sizeof buf), 10u);
+    EXPECT_STREQ(buf, "2147483647");
     EXPECT_EQ(CCFader_GetText(&r, 0, nullptr, 10), 0u);
-
-    // Variants that name nothing write nothing.
+    // Variants that name nothing write nothing and measure only within the buffer.
     char held[8] = "abc";
     EXPECT_EQ(CCFader_GetText(&r, 5, held, sizeof held), 3u);
-    EXPECT_STREQ(held, "abc");
-    EXPECT_EQ(CCFader_GetText(&r, 5, held, 3), 0u);  // no terminator within 3 bytes
+    EXPECT_EQ(CCFader_GetText(&r, 5, held, 3), 0u);
     EXPECT_EQ(CCFader_GetText(&r, 15, held, 0), 0u);
     EXPECT_STREQ(held, "abc");
 }
 
-TEST(Fader, CreationDefaultsAndTextByVariant)
+TEST(Fader, TextByVariantAndReRanging)
 {
     Win f(CCT_Create(VF, "Lvl", 10, 10, 20, 100, 401));
     EXPECT_EQ(Triple(f), "50,1,100");
-    EXPECT_EQ(CCT_Slot(f, 0), 20);
-    EXPECT_EQ(CCT_Slot(f, 1), 100);
-    EXPECT_EQ(CCT_Slot(f, 2), 1);
-    EXPECT_EQ(CCT_Slot(f, 7), 2);
-    EXPECT_EQ(CCT_Slot(f, 9), 10);
+    const int slots[][2] = {{0, 20}, {1, 100}, {2, 1}, {3, 0}, {4, 0}, {5, 0}, {7, 2}, {9, 10}};
+    for (const auto &s : slots) EXPECT_EQ(CCT_Slot(f, s[0]), s[1]) << "slot " << s[0];
     EXPECT_NE(CCT_Slot(f, 13), 0);
     EXPECT_EQ(SendMessageA(f, WM_GETTEXTLENGTH, 0, 0), 3);  // the creation text, not the number
 
     CCT_ClearLog();
     Set(f, "75");
-    EXPECT_EQ(Get(f), "75");
+    CCT_Repaint(f);
+    EXPECT_EQ(CCT_Pixel(f, 10, 25), BLACK);  // knob line
     EXPECT_TRUE(CCT_Commands().empty());
-    Set(f, "/_____1");
-    Set(f, "-20");
-    Set(f, "/_____2");
-    Set(f, "+300x");
-    Set(f, "/_____0");
-    EXPECT_EQ(Triple(f), "75,-20,300");
+    // Re-ranging 1..100 to 100..200 minimum first keeps both numbers.
+    SetIn(f, '1', "100");
+    CCT_Repaint(f);
+    EXPECT_EQ(CCT_Pixel(f, 10, 25), BLACK);
+    SetIn(f, '2', "200");
+    EXPECT_EQ(Triple(f), "75,100,200");
+    Set(f, "150");
+    CCT_Repaint(f);
+    EXPECT_EQ(CCT_Pixel(f, 10, 49), BLACK);
 
     // Variant 2 set together with the filled colour: the next number is the maximum.
     Set(f, "/__C__2");
     EXPECT_EQ(CCT_Slot(f, 9), 12);
-    EXPECT_EQ(CCT_Slot(f, 3), 2);
-    Set(f, "150");
+    Set(f, "300");
     Set(f, "/_____0");
-    EXPECT_EQ(Triple(f), "75,-20,150");
+    EXPECT_EQ(Triple(f), "150,100,300");
 
-    // Other variants: nothing is assigned and nothing is written on reading.
+    // Other variants assign nothing and write nothing.
     Set(f, "/_____7");
     Set(f, "999");
     char buf[8] = "keep";
     EXPECT_EQ(SendMessageA(f, WM_GETTEXT, sizeof buf, (LPARAM)buf), 4);
     EXPECT_STREQ(buf, "keep");
-    EXPECT_EQ(SendMessageA(f, WM_GETTEXT, 0, (LPARAM)buf), 0);
-    EXPECT_EQ(SendMessageA(f, WM_GETTEXT, 10, 0), 0);
+    EXPECT_EQ(SendMessageA(f, WM_GETTEXT, 0, (LPARAM)buf) + SendMessageA(f, WM_GETTEXT, 10, 0), 0);
     Set(f, "/_____0");
-    EXPECT_EQ(Triple(f), "75,-20,150");
+    EXPECT_EQ(Triple(f), "150,100,300");
 
     Set(f, "100");
     char small[3] = {'x', 'x', 'x'};
@@ -226,29 +183,6 @@ TEST(Fader, CreationDefaultsAndTextByVariant)
     EXPECT_EQ(std::string(small, 3), std::string("10\0", 3));
     Set(f, nullptr);
     EXPECT_EQ(Get(f), "0");
-}
-
-TEST(Fader, MaximumEqualToMinimumAndReRanging)
-{
-    Win f(CCT_Create(VF, "", 10, 10, 20, 100, 402));
-    Set(f, "/_____2");
-    Set(f, "1");
-    Set(f, "/_____0");
-    EXPECT_EQ(Triple(f), "50,1,1");
-    Set(f, "/_____2");
-    Set(f, "100");
-    Set(f, "/_____0");
-
-    Set(f, "75");  // knob at 25
-    Set(f, "/_____1");
-    Set(f, "100");  // minimum reaches the maximum: stored, knob stays
-    Set(f, "/_____2");
-    Set(f, "200");
-    Set(f, "/_____0");
-    EXPECT_EQ(Triple(f), "75,100,200");
-    Set(f, "150");
-    CCT_Repaint(f);
-    EXPECT_EQ(CCT_Pixel(f, 10, 49), BLACK);  // 99 - 50 * 100 / 100
 }
 
 TEST(Fader, NotificationsOfADrag)
@@ -384,7 +318,7 @@ TEST(Fader, FadersSharingTheWorkingRecordKeepTheirOwnValues)
     EXPECT_EQ(Get(h), "30");
 }
 
-TEST(Fader, CloseFreesTheBlockOnce)
+TEST(Fader, BlockFreedOnceOnCloseOrDestroyAndKeptOnStyleChange)
 {
     Win f(CCT_Create(VF, "", 10, 10, 20, 100, 406));
     Win g(CCT_Create(VF, "", 40, 10, 20, 100, 407));
@@ -396,13 +330,11 @@ TEST(Fader, CloseFreesTheBlockOnce)
     EXPECT_EQ(CCT_Slot(f, 13), 0);
     EXPECT_EQ(GlobalSize(h), 0u);
     SendMessageA(f, WM_CLOSE, 0, 0);  // nothing left to free
-    EXPECT_EQ(CCT_Slot(f, 13), 0);
 
     // Without a block: the default record, not what another fader left behind.
     Set(g, "33");
     EXPECT_EQ(Triple(f), "50,1,100");
     Set(f, "10");
-    EXPECT_EQ(Get(f), "50");
     CCT_Send(f, WM_LBUTTONDOWN, 5, 10, MK_LBUTTON);
     CCT_Send(f, WM_MOUSEMOVE, 5, 20, MK_LBUTTON);
     CCT_Send(f, WM_LBUTTONUP, 5, 20, 0);
@@ -410,35 +342,24 @@ TEST(Fader, CloseFreesTheBlockOnce)
     EXPECT_EQ(Get(f), "50");
     EXPECT_EQ(CCT_Pixel(f, 10, 50), GREEN);  // position 0: all filled
     EXPECT_EQ(Get(g), "33");
-}
 
-TEST(Fader, DestroyFreesTheBlock)
-{
-    HWND f = CCT_Create(HF, "", 10, 10, 100, 20, 408);
-    HGLOBAL h = (HGLOBAL)(LONG_PTR)CCT_Slot(f, 13);
-    ASSERT_NE(GlobalSize(h), 0u);
-    DestroyWindow(f);
+    // A style change keeps the block and starts it afresh, size from the client area.
+    Set(g, "/9___C2");
+    SendMessageA(g, WM_SIZE, 0, MAKELPARAM(7, 7));
+    LONG block = CCT_Slot(g, 13);
+    SetWindowLongA(g, GWL_STYLE, GetWindowLongA(g, GWL_STYLE) | WS_TABSTOP);
+    EXPECT_EQ(CCT_Slot(g, 13), block);
+    const int slots[][2] = {{0, 20}, {1, 100}, {3, 0}, {4, 0}, {5, 0}};
+    for (const auto &s : slots) EXPECT_EQ(CCT_Slot(g, s[0]), s[1]) << "slot " << s[0];
+    EXPECT_EQ(Triple(g), "50,1,100");
+
+    // Destroyed without WM_CLOSE: freed as well.
+    h = (HGLOBAL)(LONG_PTR)block;
+    DestroyWindow(g);
     EXPECT_EQ(GlobalSize(h), 0u);
 }
 
-TEST(Fader, StyleChangeReusesTheBlock)
-{
-    Win f(CCT_Create(VF, "", 10, 10, 20, 100, 409));
-    Set(f, "/9___C2");
-    Set(f, "400");
-    SendMessageA(f, WM_SIZE, 0, MAKELPARAM(7, 7));
-    LONG block = CCT_Slot(f, 13);
-    SetWindowLongA(f, GWL_STYLE, GetWindowLongA(f, GWL_STYLE) | WS_TABSTOP);
-    EXPECT_EQ(CCT_Slot(f, 13), block);
-    EXPECT_EQ(CCT_Slot(f, 0), 20);
-    EXPECT_EQ(CCT_Slot(f, 1), 100);
-    EXPECT_EQ(CCT_Slot(f, 3), 0);
-    EXPECT_EQ(CCT_Slot(f, 4), 0);
-    EXPECT_EQ(CCT_Slot(f, 5), 0);
-    EXPECT_EQ(Triple(f), "50,1,100");
-}
-
-TEST(Fader, ZeroSizeTakesMouseAndText)
+TEST(Fader, ZeroSizeAndExtremeNumbers)
 {
     Win v(CCT_Create(VF, "", 10, 10, 0, 0, 410));
     Win h(CCT_Create(HF, "", 10, 10, 0, 0, 411));
@@ -451,89 +372,70 @@ TEST(Fader, ZeroSizeTakesMouseAndText)
         EXPECT_EQ(Get(f), "75");
     }
     EXPECT_EQ(PressState, 0);
-}
 
-TEST(Fader, ExtremeNumbersThroughTheWindow)
-{
     Win f(CCT_Create(VF, "", 10, 10, 20, 100, 412));
-    Set(f, "/_____1");
-    Set(f, "-99999999999");
-    Set(f, "/_____2");
-    Set(f, "99999999999");
-    Set(f, "/_____0");
+    SetIn(f, '1', "-99999999999");
+    SetIn(f, '2', "99999999999");
     Set(f, "2147483647");
     EXPECT_EQ(Triple(f), "2147483647,-2147483648,2147483647");
     CCT_Send(f, WM_LBUTTONDOWN, 5, 65535, MK_LBUTTON);
     CCT_Send(f, WM_LBUTTONUP, 5, 65535, 0);
     EXPECT_EQ(Get(f), "-2147483648");
-    Set(f, "/_____1");
-    Set(f, "0");
-    Set(f, "/_____2");
-    Set(f, "1");
-    Set(f, "/_____0");
+    SetIn(f, '1', "0");
+    SetIn(f, '2', "1");
     Set(f, "2147483647");  // knob far above the control
     CCT_Repaint(f);
-    EXPECT_EQ(CCT_Pixel(f, 10, 1), GREEN);
-    EXPECT_EQ(CCT_Pixel(f, 10, 98), GREEN);
+    EXPECT_EQ(CCT_Snap(f).Count(GREEN), 18 * 98);
 }
 
-TEST(FaderLook, VerticalAtTheKnob)
+// True when every pixel of (x0, y0)-(x1, y1), exclusive, has colour c.
+static bool Uniform(const CCTImage &img, int x0, int y0, int x1, int y1, COLORREF c)
 {
-    Win f(CCT_Create(VF, "", 10, 10, 20, 100, 413));
-    Set(f, "75");
-    CCT_Repaint(f);
-    CCTImage img = CCT_Snap(f);
-    EXPECT_EQ(img.at(10, 1), DKGREEN);
-    EXPECT_EQ(img.at(1, 24), DKGREEN);
-    EXPECT_EQ(img.at(18, 24), DKGREEN);
-    EXPECT_EQ(img.at(1, 25), BLACK);  // knob line (1, 25) to (19, 25)
-    EXPECT_EQ(img.at(18, 25), BLACK);
-    EXPECT_EQ(img.at(10, 26), GREEN);
-    EXPECT_EQ(img.at(10, 98), GREEN);
-    EXPECT_EQ(img.at(1, 98), GREEN);
-    EXPECT_EQ(img.at(18, 98), GREEN);
-    for (int y = 0; y < 100; y++) {
-        EXPECT_EQ(img.at(0, y), BLACK) << y;
-        EXPECT_EQ(img.at(19, y), BLACK) << y;
-    }
-    for (int x = 0; x < 20; x++) {
-        EXPECT_EQ(img.at(x, 0), BLACK) << x;
-        EXPECT_EQ(img.at(x, 99), BLACK) << x;
-    }
-    EXPECT_EQ(img.Count(DKGREEN), 18 * 24);
-    EXPECT_EQ(img.Count(GREEN), 18 * 73);
+    for (int y = y0; y < y1; y++)
+        for (int x = x0; x < x1; x++)
+            if (img.at(x, y) != c) return false;
+    return true;
+}
+
+static bool Frame(const CCTImage &img, COLORREF c)
+{
+    return Uniform(img, 0, 0, img.w, 1, c) && Uniform(img, 0, img.h - 1, img.w, img.h, c) &&
+           Uniform(img, 0, 0, 1, img.h, c) && Uniform(img, img.w - 1, 0, img.w, img.h, c);
+}
+
+TEST(FaderLook, BothOrientationsAtTheKnob)
+{
+    Win v(CCT_Create(VF, "", 10, 10, 20, 100, 413));
+    Set(v, "75");  // knob at y = 25
+    CCT_Repaint(v);
+    CCTImage img = CCT_Snap(v);
+    EXPECT_TRUE(Uniform(img, 1, 1, 19, 25, DKGREEN));
+    EXPECT_TRUE(Uniform(img, 1, 25, 19, 26, BLACK));
+    EXPECT_TRUE(Uniform(img, 1, 26, 19, 99, GREEN));
+    EXPECT_TRUE(Frame(img, BLACK));
+
+    Win h(CCT_Create(HF, "", 40, 10, 100, 20, 414));
+    Set(h, "50");  // knob at x = 49
+    CCT_Repaint(h);
+    img = CCT_Snap(h);
+    EXPECT_TRUE(Uniform(img, 1, 1, 49, 19, GREEN));
+    EXPECT_TRUE(Uniform(img, 49, 1, 50, 19, BLACK));
+    EXPECT_TRUE(Uniform(img, 50, 1, 99, 19, DKGREEN));
+    EXPECT_TRUE(Frame(img, BLACK));
 
     // Option colours: knob line red, frame blue.
-    Set(f, "/9___C");
-    CCT_Repaint(f);
-    EXPECT_EQ(CCT_Pixel(f, 10, 25), RED);
-    EXPECT_EQ(CCT_Pixel(f, 0, 50), BLUE);
+    Set(v, "/9___C");
+    CCT_Repaint(v);
+    img = CCT_Snap(v);
+    EXPECT_TRUE(Uniform(img, 1, 25, 19, 26, RED));
+    EXPECT_TRUE(Frame(img, BLUE));
 
-    EnableWindow(f, FALSE);
-    CCTImage dis = CCT_Snap(f);
-    EXPECT_EQ(dis.at(10, 10), DKGREY);
-    EXPECT_EQ(dis.at(10, 25), DKGREY);
-    EXPECT_EQ(dis.at(10, 60), LTGREY);
-    EXPECT_EQ(dis.at(0, 50), DKGREY);
-    EXPECT_EQ(CCT_Slot(f, 2), 0);
-}
-
-TEST(FaderLook, HorizontalAtTheKnob)
-{
-    Win f(CCT_Create(HF, "", 10, 10, 100, 20, 414));
-    Set(f, "50");
-    CCT_Repaint(f);
-    CCTImage img = CCT_Snap(f);
-    EXPECT_EQ(img.at(1, 10), GREEN);
-    EXPECT_EQ(img.at(48, 1), GREEN);
-    EXPECT_EQ(img.at(48, 18), GREEN);
-    EXPECT_EQ(img.at(49, 1), BLACK);  // knob line (49, 1) to (49, 19)
-    EXPECT_EQ(img.at(49, 18), BLACK);
-    EXPECT_EQ(img.at(50, 10), DKGREEN);
-    EXPECT_EQ(img.at(98, 10), DKGREEN);
-    EXPECT_EQ(img.at(99, 10), BLACK);
-    EXPECT_EQ(img.Count(GREEN), 48 * 18);
-    EXPECT_EQ(img.Count(DKGREEN), 49 * 18);
+    EnableWindow(v, FALSE);
+    img = CCT_Snap(v);
+    EXPECT_EQ(CCT_Slot(v, 2), 0);
+    EXPECT_TRUE(Uniform(img, 1, 1, 19, 26, DKGREY));
+    EXPECT_TRUE(Uniform(img, 1, 26, 19, 99, LTGREY));
+    EXPECT_TRUE(Frame(img, DKGREY));
 }
 
 TEST(FaderLook, KnobAtOrBeyondTheEndsShowsTheBarWhole)
