@@ -98,13 +98,20 @@ static LRESULT CCled_SetText(HWND hwnd, const char *text)
         InvalidateRect(hwnd, nullptr, FALSE);
         return 1;
     }
+    // Drawn as the next paint will read it back.
+    char label[LED_LABEL_SIZE];
+    CCCopyText(label, sizeof label, text);
     int W = (int)CCGetSlot(hwnd, 0), H = (int)CCGetSlot(hwnd, 1);
-    LONG face = IsWindowEnabled(hwnd) ? CCGetSlot(hwnd, LED_SLOT_FACE) : LED_DARKGREY;
-    LONG ink = IsWindowEnabled(hwnd) ? CCGetSlot(hwnd, LED_SLOT_TEXT) : LED_LIGHTGREY;
+    bool enabled = IsWindowEnabled(hwnd) != 0;
+    LONG face = enabled ? CCGetSlot(hwnd, LED_SLOT_FACE) : LED_DARKGREY;
+    LONG ink = enabled ? CCGetSlot(hwnd, LED_SLOT_TEXT) : LED_LIGHTGREY;
     int at = down ? 4 : 2;
+    // The old label is painted out where the pressed or normal look drew it
+    // (the disabled look always draws it at (2, 2)).
+    int was = enabled ? at : 2;
     const CCLabelDraw draws[] = {
-        {old, face, face, 2, 2, W, H},  // paint the old label out where it was drawn normally
-        {text, ink, face, at, at, W, H},
+        {old, face, face, was, was, W, H},
+        {label, ink, face, at, at, W, H},
     };
     CCLabel_Swap(hwnd, W, H, draws, 2);
     DefWindowProcA(hwnd, WM_SETTEXT, 0, (LPARAM)text);
