@@ -60,9 +60,11 @@ int CCDraw_TextOffsetX(HDC hdc, const char *text, int w)
 
 void CCDraw_Text(HDC hdc, LONG textColour, LONG bkColour, int w, int h, int x, int y, const char *text)
 {
+    if (!text) text = "";
     char work[CC_TEXT_WORK];
     CCCopyText(work, sizeof work, text);
-    int n = CountBars(work, sizeof work);
+    // Lines are counted over the whole text; those cut off the work copy stay empty.
+    int n = CountBars(text, strlen(text));
     if (n == 0) {
         int dx = CCDraw_TextOffsetX(hdc, work, w), dy = CCDraw_TextOffsetY(hdc, work, h);
         PutText(hdc, textColour, bkColour, x + dx, y + dy, work);
