@@ -604,10 +604,21 @@ static std::string FolderOfLength(const std::string &base, size_t len, char fill
     return path.size() == len ? path : "";
 }
 
+static std::wstring Long(const std::string &path) { return L"\\\\?\\" + std::wstring(path.begin(), path.end()); }
+
 static bool CopyLong(const std::string &from, const std::string &to)
 {
-    std::wstring f(from.begin(), from.end()), t(to.begin(), to.end());
-    return CopyFileW(f.c_str(), (L"\\\\?\\" + t).c_str(), FALSE) != 0;
+    return CopyFileW(Long(from).c_str(), Long(to).c_str(), FALSE) != 0;
+}
+
+// Removes the files, then the folders from dir up to and including base.
+static void RemoveLong(std::string dir, const std::string &base, const std::vector<std::string> &files)
+{
+    for (const std::string &f : files) DeleteFileW(Long(dir + "\\" + f).c_str());
+    while (dir.size() >= base.size()) {
+        RemoveDirectoryW(Long(dir).c_str());
+        dir = dir.substr(0, dir.find_last_of('\\'));
+    }
 }
 
 TEST(Siblings, PathsAtTheBufferLimit)
@@ -644,6 +655,8 @@ TEST(Siblings, PathsAtTheBufferLimit)
     EXPECT_EQ(CCLoadSiblings(huge.c_str()), 0);
 
     if (loaded) FreeLibrary(loaded);
+    RemoveLong(fits, base, {"kerv_cc6.dll", "kerv_cc8_named.dll"});
+    RemoveLong(over, base, {"kerv_cc6.dll"});
 }
 
 TEST(Siblings, AttachWhenRegistrationFails)
