@@ -157,6 +157,10 @@ TEST(Fields, FirstFieldEdges)
     const char *first = CCFirstField("one$two");
     CCFirstField("three");
     EXPECT_STREQ(first, "three");
+    // Its own result passed back in is read before the buffer is reset.
+    EXPECT_STREQ(CCFirstField(CCFirstField("$Label$aux")), "Label");
+    EXPECT_STREQ(CCFirstField(CCFirstField("abc") + 1), "bc");
+    EXPECT_STREQ(CCFirstField(CCFirstField("$$")), "$$");
 }
 
 TEST(Fields, JoinWithMissingParts)

@@ -252,6 +252,16 @@ TEST(Text09, OnlyTheFirstFieldIsDrawn)
     char text[] = "Start$Aux$f";
     Label(c, 0, 0, 100, 40, 0, text);
     EXPECT_STREQ(text, "Start$Aux$f");  // the caller's text is left alone
+
+    // Neither is the field buffer a caller may still be holding, nor does a label
+    // taken from it come out empty.
+    const char *held = CCFirstField("Start$Aux$f");
+    c.Fill(BG);
+    Label(c, 0, 0, 20, sz.cy, 2, held);
+    EXPECT_STREQ(held, "Start");
+    EXPECT_EQ(Drawn(c), (std::vector<long>{0, 0, sz.cx, sz.cy}));
+    Label(c, 0, 0, 20, sz.cy, 2, "Other$x");
+    EXPECT_STREQ(held, "Start");
 }
 
 TEST(Text09, LinesJustifiedAndClampedToTheTop)
