@@ -128,6 +128,7 @@ void CCDraw_FrameBevel(HWND hwnd, HDC hdc, LONG colour, int x, int y, int w, int
     LONG outer = hwnd ? (CCGetSlot(hwnd, 4) & 0xF) : 0;
     {
         SelectGuard brush(hdc, CCDraw_Brush(outer));
+        if (!brush.obj) return;
         if (Fills(colour)) Rectangle(hdc, x, y, R, B);
     }
     LONG a = pressed ? CC_DARKGREY : CC_WHITE, b = pressed ? CC_WHITE : CC_DARKGREY;
@@ -141,7 +142,7 @@ void CCDraw_FrameBevel(HWND hwnd, HDC hdc, LONG colour, int x, int y, int w, int
     PenPath(hdc, b, b2, 3);
     {
         SelectGuard brush(hdc, CCDraw_Brush(colour));
-        if (Fills(colour)) Rectangle(hdc, x + 6, y + 6, R - 5, B - 5);
+        if (brush.obj && Fills(colour)) Rectangle(hdc, x + 6, y + 6, R - 5, B - 5);
     }
     const Pt d1[] = {{x + 5, B - 5}, {x + 5, y + 5}, {R - 5, y + 5}};
     const Pt d2[] = {{x + 6, B - 6}, {x + 6, y + 6}, {R - 6, y + 6}};
@@ -158,6 +159,7 @@ void CCDraw_ThinBevel(HDC hdc, LONG colour, int x, int y, int w, int h, int pres
     int R = x + w, B = y + h;
     {
         SelectGuard brush(hdc, CCDraw_Brush(colour));
+        if (!brush.obj) return;
         if (Fills(colour)) Rectangle(hdc, x, y, R, B);
     }
     LONG a = pressed ? CC_DARKGREY : CC_WHITE, b = pressed ? CC_WHITE : CC_DARKGREY;

@@ -60,9 +60,11 @@ int CCDraw_TextOffsetX(HDC hdc, const char *text, int w)
 
 void CCDraw_Text(HDC hdc, LONG textColour, LONG bkColour, int w, int h, int x, int y, const char *text)
 {
+    if (!text) text = "";
     char work[CC_TEXT_WORK];
     CCCopyText(work, sizeof work, text);
-    int n = CountBars(work, sizeof work);
+    // Lines are counted over the whole text; those cut off the work copy stay empty.
+    int n = CountBars(text, strlen(text));
     if (n == 0) {
         int dx = CCDraw_TextOffsetX(hdc, work, w), dy = CCDraw_TextOffsetY(hdc, work, h);
         PutText(hdc, textColour, bkColour, x + dx, y + dy, work);
@@ -97,20 +99,30 @@ void CCDraw_Text(HDC hdc, LONG textColour, LONG bkColour, int w, int h, int x, i
                  const char *text)
 {
     char work[CC_TEXT_WORK];
-    CCCopyText(work, sizeof work, CCFirstField(text ? text : ""));
-    if (strcmp(work, " ") == 0) return;
-    int n = CountBars(work, sizeof work);
+    CCCopyText(work, sizeof work, text);
+    // The label is the first '$' field of the work copy, cut off in place, so the
+    // library-wide field buffer of the callers is left alone.
+    char *label = work;
+    while (*label == '$') label++;
+    if (*label) {
+        char *end = strchr(label, '$');
+        if (end) *end = '\0';
+    } else {
+        label = work;  // no field at all: the text is taken whole
+    }
+    if (strcmp(label, " ") == 0) return;
+    int n = CountBars(label, strlen(label));
     if (n == 0) {
-        unsigned dx = (unsigned short)CCDraw_TextOffsetX(hdc, work, w, justify);
-        unsigned dy = (unsigned short)CCDraw_TextOffsetY(hdc, work, h);
-        PutText(hdc, textColour, bkColour, x + (int)dx, y + (int)dy, work);
+        unsigned dx = (unsigned short)CCDraw_TextOffsetX(hdc, label, w, justify);
+        unsigned dy = (unsigned short)CCDraw_TextOffsetY(hdc, label, h);
+        PutText(hdc, textColour, bkColour, x + (int)dx, y + (int)dy, label);
         return;
     }
     TEXTMETRICA tm;
     if (!GetTextMetricsA(hdc, &tm)) return;
     int top = (h - (n + 1) * (int)tm.tmHeight) / 2;
     if (top < 0) top = 0;
-    char *cursor = work;
+    char *cursor = label;
     for (int i = 0; i <= n; i++) {
         char *line = NextLine(&cursor);
         if (!line) line = cursor;

@@ -59,11 +59,19 @@ static char s_firstField[299];
 
 const char *CCFirstField(const char *text)
 {
+    // A result of the previous call passed back in is read before the buffer is reset.
+    const char *given = text;
+    char again[sizeof s_firstField];
+    uintptr_t at = (uintptr_t)text, buf = (uintptr_t)s_firstField;
+    if (text && at >= buf && at < buf + sizeof s_firstField) {
+        CCCopyText(again, sizeof again, text);
+        text = again;
+    }
     s_firstField[0] = '\0';
     if (!text) return "";
     const char *p = text;
     while (*p == '$') p++;
-    if (*p == '\0') return text;
+    if (*p == '\0') return given;
     size_t n = 0;
     while (p[n] && p[n] != '$' && n < sizeof s_firstField - 1) {
         s_firstField[n] = p[n];

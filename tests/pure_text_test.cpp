@@ -108,3 +108,87 @@ TEST(Copy, Bounded)
     EXPECT_EQ(CCCopyText(b, 4, "abcdef"), 3u);
     EXPECT_STREQ(b, "abc");
 }
+
+TEST(Options, HexDigitsAreExactlyDigitsAndUpperCaseAToF)
+{
+    int valid = 0;
+    for (int c = -128; c < 128; c++) {
+        int d = CCHexDigit((char)c);
+        if (d < 0) continue;
+        valid++;
+        EXPECT_EQ("0123456789ABCDEF"[d], (char)c);
+    }
+    EXPECT_EQ(valid, 16);
+}
+
+TEST(Options, ReadingStopsAtTheTerminator)
+{
+    // Characters after the NUL belong to no text and must not be read as options.
+    const char t[] = {'/', '9', '\0', 'A', 'B', 'C', 'D', '\0'};
+    EXPECT_EQ(Digits(t), "9.....");
+    int d[7];
+    char raw[7];
+    ASSERT_EQ(CCScanOptions("/1", d, raw), 1);
+    EXPECT_EQ(std::string(raw + 1, 6), "1_____");
+}
+
+TEST(HexValue, MoreScanCases)
+{
+    EXPECT_EQ(CCHexValue("FFFFFFFF"), 0xFFFFFFFFu);
+    EXPECT_EQ(CCHexValue(" \t-0x10"), 0xFFFFFFF0u);
+    EXPECT_EQ(CCHexValue("+ 5"), 0u);
+    EXPECT_EQ(CCHexValue("1$2"), 1u);
+    EXPECT_EQ(CCHexValue("0x0x5"), 0u);
+    EXPECT_EQ(CCHexValue("0X1a"), 0x1Au);
+    EXPECT_EQ(CCHexValue("0"), 0u);
+}
+
+TEST(Fields, FirstFieldEdges)
+{
+    const char dollars[] = "$$";
+    EXPECT_EQ(CCFirstField(dollars), dollars);  // no field: the text itself
+    EXPECT_STREQ(CCFirstField("$$A$B"), "A");
+    EXPECT_STREQ(CCFirstField(" $Aux$f"), " ");
+    EXPECT_STREQ(CCFirstField(nullptr), "");
+    std::string f298(298, 'a'), f299(299, 'b');
+    EXPECT_EQ(CCFirstField((f298 + "$x").c_str()), f298);
+    EXPECT_EQ(CCFirstField((f299 + "$x").c_str()), f299.substr(0, 298));
+    // One shared buffer: the next call replaces the previous result.
+    const char *first = CCFirstField("one$two");
+    CCFirstField("three");
+    EXPECT_STREQ(first, "three");
+    // Its own result passed back in is read before the buffer is reset.
+    EXPECT_STREQ(CCFirstField(CCFirstField("$Label$aux")), "Label");
+    EXPECT_STREQ(CCFirstField(CCFirstField("abc") + 1), "bc");
+    EXPECT_STREQ(CCFirstField(CCFirstField("$$")), "$$");
+}
+
+TEST(Fields, JoinWithMissingParts)
+{
+    char out[8];
+    CCJoinFieldsText(0, out, sizeof out, nullptr, nullptr, nullptr, nullptr);
+    EXPECT_STREQ(out, "$$");
+    memset(out, 'Z', sizeof out);
+    EXPECT_EQ(CCJoinFieldsText(0, out, 1, "a", "b", "c", "d"), 0u);
+    EXPECT_EQ(out[0], '\0');
+    EXPECT_EQ(out[1], 'Z');
+    EXPECT_EQ(CCJoinFieldsText(0, nullptr, 8, "a", "b", "c", "d"), 0u);
+}
+
+TEST(Siblings, ScanLikeTwoDigitDecimal)
+{
+    EXPECT_EQ(CCSiblingNumber("kerv_cc99.dll"), 99);
+    EXPECT_EQ(CCSiblingNumber("kerv_cc7x.dll"), 7);
+    EXPECT_EQ(CCSiblingNumber("kerv_cc 7.dll"), 7);   // white space before the number
+    EXPECT_EQ(CCSiblingNumber("kerv_cc+5.dll"), 5);   // the sign takes one of the two places
+    EXPECT_EQ(CCSiblingNumber("kerv_cc+57.dll"), 5);
+    EXPECT_EQ(CCSiblingNumber("kerv_cc-3.dll"), -3);  // below 1: skipped by the caller
+    EXPECT_EQ(CCSiblingNumber("kerv_cc-.dll"), -1);
+    EXPECT_EQ(CCSiblingNumber("kerv_c"), -1);
+    EXPECT_EQ(CCSiblingNumber(""), -1);
+    EXPECT_EQ(CCSiblingNumber(nullptr), -1);
+    char name[] = "KERV_CC\xC4.DLL";
+    CCLowerAscii(name);
+    EXPECT_STREQ(name, "kerv_cc\xC4.dll");  // only A-Z change
+    CCLowerAscii(nullptr);
+}

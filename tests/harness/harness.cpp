@@ -100,6 +100,75 @@ bool CCTImage::Find(COLORREF c, RECT *box, int x0, int y0, int x1, int y1) const
     return any;
 }
 
+bool CCTImage::FindOther(COLORREF c, RECT *box, int x0, int y0, int x1, int y1) const
+{
+    if (x1 < 0) x1 = w;
+    if (y1 < 0) y1 = h;
+    bool any = false;
+    RECT r = {0, 0, 0, 0};
+    for (int y = y0; y < y1; y++)
+        for (int x = x0; x < x1; x++)
+            if (at(x, y) != c) {
+                if (!any) r = {x, y, x + 1, y + 1};
+                r.left = x < r.left ? x : r.left;
+                r.right = x + 1 > r.right ? x + 1 : r.right;
+                r.bottom = y + 1;
+                any = true;
+            }
+    if (box) *box = r;
+    return any;
+}
+
+static DWORD DibValue(COLORREF c) { return (DWORD)GetRValue(c) << 16 | (DWORD)GetGValue(c) << 8 | GetBValue(c); }
+
+CCTCanvas::CCTCanvas(int width, int height, COLORREF fill) : w(width), h(height), bits(nullptr)
+{
+    BITMAPINFO bi = {};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = w;
+    bi.bmiHeader.biHeight = -h;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    dc = CreateCompatibleDC(nullptr);
+    bmp = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, (void **)&bits, nullptr, 0);
+    old = SelectObject(dc, bmp);
+    Fill(fill);
+}
+
+CCTCanvas::~CCTCanvas()
+{
+    SelectObject(dc, old);
+    DeleteObject(bmp);
+    DeleteDC(dc);
+}
+
+void CCTCanvas::Fill(COLORREF c)
+{
+    GdiFlush();
+    for (int i = 0; i < w * h; i++) bits[i] = DibValue(c);
+}
+
+COLORREF CCTCanvas::At(int x, int y) const
+{
+    GdiFlush();
+    DWORD v = bits[(size_t)y * w + x];
+    return RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF);
+}
+
+CCTImage CCTCanvas::Image() const
+{
+    CCTImage img;
+    img.w = w;
+    img.h = h;
+    img.px.resize((size_t)w * h);
+    GdiFlush();
+    for (size_t i = 0; i < img.px.size(); i++) {
+        DWORD v = bits[i];
+        img.px[i] = RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF);
+    }
+    return img;
+}
+
 int CCTImage::Count(COLORREF c) const
 {
     int n = 0;

@@ -4,6 +4,7 @@
 #define HARNESS_H
 
 #include <windows.h>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -44,7 +45,26 @@ struct CCTImage {
     COLORREF at(int x, int y) const { return px[(size_t)y * w + x]; }
     // Bounding box of pixels equal to colour inside (x0,y0)-(x1,y1) exclusive; false if none.
     bool Find(COLORREF c, RECT *box, int x0 = 0, int y0 = 0, int x1 = -1, int y1 = -1) const;
+    // Bounding box of pixels that differ from colour; false if none.
+    bool FindOther(COLORREF c, RECT *box, int x0 = 0, int y0 = 0, int x1 = -1, int y1 = -1) const;
     int Count(COLORREF c) const;
+};
+
+// A memory DC with a 32-bit top-down DIB section of w x h pixels filled with one
+// colour, for drawing routines tested without a window.
+struct CCTCanvas {
+    int w, h;
+    HDC dc;
+    HBITMAP bmp;
+    HGDIOBJ old;
+    DWORD *bits;
+    CCTCanvas(int width, int height, COLORREF fill);
+    ~CCTCanvas();
+    CCTCanvas(const CCTCanvas &) = delete;
+    CCTCanvas &operator=(const CCTCanvas &) = delete;
+    void Fill(COLORREF c);
+    COLORREF At(int x, int y) const;  // flushes GDI first
+    CCTImage Image() const;
 };
 CCTImage CCT_Snap(HWND hwnd);
 COLORREF CCT_Pixel(HWND hwnd, int x, int y);
@@ -62,11 +82,16 @@ void CCT_Input(int screenX, int screenY, DWORD flags);
 
 // Slot read straight from the window's slot block (no creation).
 LONG CCT_Slot(HWND hwnd, int index);
-// Count of GDI objects of this process (leak checks).
+// Count of live GDI objects of this process (leak checks); under Wine, where the
+// system count reads 0, the used entries of the process's GDI handle table.
 DWORD CCT_GdiCount();
-// Count of live GDI objects for leak checks that also works where the count above
-// is not kept (under Wine it reads 0): falls back to the process's GDI handle table.
+// The same count (kept for the tests that use this name).
 DWORD CCT_GdiObjects();
+// Runs fn and returns how many GDI objects and DCs it made and did not release:
+// pens, brushes, fonts, regions, bitmaps, memory DCs (DeleteObject / DeleteDC) and
+// window DCs (GetDC / GetWindowDC against ReleaseDC). It watches the calls of the
+// code linked into the test program (its import table), so it works under Wine.
+int CCT_GdiLeaked(const std::function<void()> &fn);
 
 // Font metrics of the DC default font, for expected text positions.
 SIZE CCT_TextExtent(HWND hwnd, const char *text, HFONT font = nullptr);
