@@ -1,5 +1,6 @@
 // Drawing primitives: colours, bevels, lamps, lines, boxes and outlines.
 #include "ccdraw.h"
+#include "ccguards.h"
 #ifdef CC_VARIANT_09
 #include "ccslots.h"
 #endif
@@ -17,26 +18,13 @@ HPEN CCDraw_Pen(LONG colour) { return CreatePen(PS_SOLID, 1, CCDraw_ColourRef(co
 void CCDraw_SetBkColour(HDC hdc, LONG colour) { SetBkColor(hdc, CCDraw_ColourRef(colour)); }
 void CCDraw_SetTextColour(HDC hdc, LONG colour) { SetTextColor(hdc, CCDraw_ColourRef(colour)); }
 
-// Selects an object for the guard's lifetime and deletes it afterwards.
-struct SelectGuard {
-    HDC dc;
-    HGDIOBJ obj, prev;
-    SelectGuard(HDC d, HGDIOBJ o) : dc(d), obj(o), prev(o ? SelectObject(d, o) : nullptr) {}
-    ~SelectGuard()
-    {
-        if (prev) SelectObject(dc, prev);
-        if (obj) DeleteObject(obj);
-    }
-    SelectGuard(const SelectGuard &) = delete;
-    SelectGuard &operator=(const SelectGuard &) = delete;
-};
 
 struct Pt { int x, y; };
 
 // One polyline with a fresh pen of the colour.
 static void PenPath(HDC hdc, LONG colour, const Pt *pts, int n)
 {
-    SelectGuard pen(hdc, CCDraw_Pen(colour));
+    CCSelect pen(hdc, CCDraw_Pen(colour));
     MoveToEx(hdc, pts[0].x, pts[0].y, nullptr);
     for (int i = 1; i < n; i++) LineTo(hdc, pts[i].x, pts[i].y);
 }
@@ -44,7 +32,7 @@ static void PenPath(HDC hdc, LONG colour, const Pt *pts, int n)
 // The two-pixel edge on the left and top, used by both bevel looks.
 static void UpperEdge(HDC hdc, LONG colour, int x, int y, int R, int B)
 {
-    SelectGuard pen(hdc, CCDraw_Pen(colour));
+    CCSelect pen(hdc, CCDraw_Pen(colour));
     MoveToEx(hdc, x + 1, B - 3, nullptr);
     LineTo(hdc, x + 1, y + 1);
     LineTo(hdc, R - 2, y + 1);
@@ -62,7 +50,7 @@ void CCDraw_Bevel(HDC hdc, LONG colour, int x, int y, int w, int h, int pressed)
 {
     int R = x + w, B = y + h;
     {
-        SelectGuard brush(hdc, CCDraw_Brush(colour));
+        CCSelect brush(hdc, CCDraw_Brush(colour));
 #ifdef CC_VARIANT_09
         if (!brush.obj) return;
         if (Fills(colour))
@@ -74,7 +62,7 @@ void CCDraw_Bevel(HDC hdc, LONG colour, int x, int y, int w, int h, int pressed)
         return;
     }
     UpperEdge(hdc, CC_WHITE, x, y, R, B);
-    SelectGuard pen(hdc, CCDraw_Pen(CC_DARKGREY));
+    CCSelect pen(hdc, CCDraw_Pen(CC_DARKGREY));
     MoveToEx(hdc, x + 2, B - 2, nullptr);
     LineTo(hdc, R - 2, B - 2);
     LineTo(hdc, R - 2, y + 1);
@@ -86,12 +74,12 @@ void CCDraw_Bevel(HDC hdc, LONG colour, int x, int y, int w, int h, int pressed)
 void CCDraw_Lamp(HDC hdc, LONG colour, int x, int y)
 {
     {
-        SelectGuard brush(hdc, CCDraw_Brush(colour));
+        CCSelect brush(hdc, CCDraw_Brush(colour));
 #ifdef CC_VARIANT_09
         if (!brush.obj) return;
-        SelectGuard pen(hdc, CreatePen(PS_SOLID, 1, RGB(64, 64, 64)));
+        CCSelect pen(hdc, CreatePen(PS_SOLID, 1, RGB(64, 64, 64)));
 #else
-        SelectGuard pen(hdc, CreatePen(PS_SOLID, 1, RGB(0, 0, 0)));
+        CCSelect pen(hdc, CreatePen(PS_SOLID, 1, RGB(0, 0, 0)));
 #endif
         Ellipse(hdc, x, y, x + 10, y + 10);
     }
@@ -110,8 +98,8 @@ void CCDraw_Line(HDC hdc, int x1, int y1, int x2, int y2, LONG colour)
 
 void CCDraw_Box(HDC hdc, LONG colour, int x, int y, int w, int h)
 {
-    SelectGuard pen(hdc, CCDraw_Pen(colour));
-    SelectGuard brush(hdc, CCDraw_Brush(colour));
+    CCSelect pen(hdc, CCDraw_Pen(colour));
+    CCSelect brush(hdc, CCDraw_Brush(colour));
     Rectangle(hdc, x, y, x + w, y + h);
 }
 
@@ -127,7 +115,7 @@ void CCDraw_FrameBevel(HWND hwnd, HDC hdc, LONG colour, int x, int y, int w, int
     int R = x + w, B = y + h;
     LONG outer = hwnd ? (CCGetSlot(hwnd, 4) & 0xF) : 0;
     {
-        SelectGuard brush(hdc, CCDraw_Brush(outer));
+        CCSelect brush(hdc, CCDraw_Brush(outer));
         if (!brush.obj) return;
         if (Fills(colour)) Rectangle(hdc, x, y, R, B);
     }
@@ -141,7 +129,7 @@ void CCDraw_FrameBevel(HWND hwnd, HDC hdc, LONG colour, int x, int y, int w, int
     PenPath(hdc, b, b1, 3);
     PenPath(hdc, b, b2, 3);
     {
-        SelectGuard brush(hdc, CCDraw_Brush(colour));
+        CCSelect brush(hdc, CCDraw_Brush(colour));
         if (brush.obj && Fills(colour)) Rectangle(hdc, x + 6, y + 6, R - 5, B - 5);
     }
     const Pt d1[] = {{x + 5, B - 5}, {x + 5, y + 5}, {R - 5, y + 5}};
@@ -158,14 +146,14 @@ void CCDraw_ThinBevel(HDC hdc, LONG colour, int x, int y, int w, int h, int pres
 {
     int R = x + w, B = y + h;
     {
-        SelectGuard brush(hdc, CCDraw_Brush(colour));
+        CCSelect brush(hdc, CCDraw_Brush(colour));
         if (!brush.obj) return;
         if (Fills(colour)) Rectangle(hdc, x, y, R, B);
     }
     LONG a = pressed ? CC_DARKGREY : CC_WHITE, b = pressed ? CC_WHITE : CC_DARKGREY;
     const Pt a1[] = {{x + 1, B - 2}, {x + 1, y + 1}, {R - 1, y + 1}};
     PenPath(hdc, a, a1, 3);
-    SelectGuard pen(hdc, CCDraw_Pen(b));
+    CCSelect pen(hdc, CCDraw_Pen(b));
     MoveToEx(hdc, R - 2, y + 2, nullptr);
     LineTo(hdc, R - 2, B - 2);
     MoveToEx(hdc, R, B - 2, nullptr);

@@ -2,6 +2,8 @@
 // created the window, named by the window text. Variant 0 is framed and reports a
 // click on release; any other variant is an unframed picture that reports the press.
 #include "kinds.h"
+#include "common.h"
+#include "ccguards.h"
 #include "ccdraw.h"
 #include "ccslots.h"
 #include "press.h"
@@ -17,18 +19,6 @@ enum { BMP_AND = 0, BMP_COPY = 1 };
 
 static bool CCbmp_Framed(HWND hwnd) { return (CCGetSlot(hwnd, BMP_VARIANT) & 0xF) == 0; }
 
-// Window DC held for the guard's lifetime.
-struct WindowDC {
-    HWND hwnd;
-    HDC dc;
-    explicit WindowDC(HWND h) : hwnd(h), dc(GetDC(h)) {}
-    ~WindowDC()
-    {
-        if (dc) ReleaseDC(hwnd, dc);
-    }
-    WindowDC(const WindowDC &) = delete;
-    WindowDC &operator=(const WindowDC &) = delete;
-};
 
 // The picture, loaded at every drawing and deleted right after.
 struct LoadedPicture {
@@ -57,7 +47,7 @@ static void CCbmp_DrawBitmap(HWND hwnd, int x, int y, int mode)
     if (!pic.bmp) return;
     BITMAP bm;
     if (GetObjectA(pic.bmp, sizeof bm, &bm) != (int)sizeof bm) return;
-    WindowDC win(hwnd);
+    CCWindowDC win(hwnd);
     if (!win.dc) return;
     HDC mem = CreateCompatibleDC(win.dc);
     if (!mem) return;
@@ -110,7 +100,7 @@ static void CCbmp_Paint(HWND hwnd)
 static void CCbmp_DrawDown(HWND hwnd)
 {
     {
-        WindowDC win(hwnd);
+        CCWindowDC win(hwnd);
         if (!win.dc) return;
         int W = CCGetSlot(hwnd, BMP_W), H = CCGetSlot(hwnd, BMP_H);
         CCDraw_Outline(win.dc, 0, 0, W, H, 0);
@@ -131,7 +121,7 @@ static const CCPressKind kBmpPress = {CCbmp_DrawDownFramed, nullptr, 0};
 static void CCbmp_DrawDisabled(HWND hwnd)
 {
     {
-        WindowDC win(hwnd);
+        CCWindowDC win(hwnd);
         if (!win.dc) return;
         CCDraw_Bevel(win.dc, 7, 0, 0, CCGetSlot(hwnd, BMP_W), CCGetSlot(hwnd, BMP_H), 1);
     }
@@ -153,26 +143,19 @@ LRESULT CCbmp_Msg(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     CCTrace(msg, "Kerv_cc: CCbmp_Msg: WM_CREATE");
     switch (msg) {
-    case WM_CREATE: {
-        const CREATESTRUCTA *cs = (const CREATESTRUCTA *)lParam;
-        CCbmp_Init(hwnd, cs ? cs->cx : 0, cs ? cs->cy : 0);
-        return 0;
-    }
+    case WM_CREATE:
     case WM_STYLECHANGING:
     case WM_STYLECHANGED: {
-        RECT rc = {0, 0, 0, 0};
-        GetClientRect(hwnd, &rc);
-        CCbmp_Init(hwnd, rc.right, rc.bottom);
+        LONG w, h;
+        CCCreationSize(hwnd, msg, lParam, &w, &h);
+        CCbmp_Init(hwnd, w, h);
         return 0;
     }
     case WM_SIZE:
-        CCSetSlot(hwnd, BMP_W, LOWORD(lParam));
-        CCSetSlot(hwnd, BMP_H, HIWORD(lParam));
+        CCStoreSize(hwnd, lParam);
         return 0;
     case WM_ENABLE:
-        CCSetSlot(hwnd, BMP_ENABLED, wParam ? 1 : 0);
-        if (!wParam) CCbmp_DrawDisabled(hwnd);
-        CCRepaint(hwnd);
+        CCEnable(hwnd, wParam, CCbmp_DrawDisabled);
         return 0;
     case WM_SETTEXT: {
         const char *text = lParam ? (const char *)lParam : "";
@@ -184,10 +167,7 @@ LRESULT CCbmp_Msg(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         if (IsWindowEnabled(hwnd)) {
             CCbmp_Paint(hwnd);
         } else {
-            PAINTSTRUCT ps;
-            BeginPaint(hwnd, &ps);
-            CCbmp_DrawDisabled(hwnd);
-            EndPaint(hwnd, &ps);
+            CCPaintDisabled(hwnd, CCbmp_DrawDisabled);
         }
         return 0;
     case WM_LBUTTONDOWN:

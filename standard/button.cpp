@@ -2,6 +2,8 @@
 // on rolling onto it with the button held) and Touch (reports on press only).
 // The three share one face, one slot layout and one set of drawing routines.
 #include "kinds.h"
+#include "common.h"
+#include "ccguards.h"
 #include "ccdraw.h"
 #include "ccslots.h"
 #include "label.h"
@@ -37,39 +39,6 @@ struct Label {
     explicit Label(HWND hwnd) { CCReadText(hwnd, text, sizeof text); }
 };
 
-// Memory DC holding a compatible W x H bitmap; everything is released on scope exit.
-struct OffScreen {
-    HDC dc = nullptr;
-    HBITMAP bmp = nullptr;
-    HGDIOBJ old = nullptr;
-    OffScreen(HDC target, int w, int h)
-    {
-        dc = CreateCompatibleDC(target);
-        if (dc && w > 0 && h > 0) bmp = CreateCompatibleBitmap(target, w, h);
-        if (bmp) old = SelectObject(dc, bmp);
-    }
-    ~OffScreen()
-    {
-        if (old) SelectObject(dc, old);
-        if (bmp) DeleteObject(bmp);
-        if (dc) DeleteDC(dc);
-    }
-    bool ok() const { return old != nullptr; }
-    OffScreen(const OffScreen &) = delete;
-    OffScreen &operator=(const OffScreen &) = delete;
-};
-
-struct WindowDC {
-    HWND hwnd;
-    HDC dc;
-    explicit WindowDC(HWND h) : hwnd(h), dc(GetDC(h)) {}
-    ~WindowDC()
-    {
-        if (dc) ReleaseDC(hwnd, dc);
-    }
-    WindowDC(const WindowDC &) = delete;
-    WindowDC &operator=(const WindowDC &) = delete;
-};
 
 // Face, then label, in the given colours; the label shifted by (off, off).
 void DrawLook(HWND hwnd, HDC dc, LONG face, LONG label, int pressed, int off)
@@ -88,17 +57,8 @@ void DrawNormal(HWND hwnd, HDC dc)
 // Creation, and style changes (which carry no creation record: size from the client area).
 void Init(HWND hwnd, UINT msg, LPARAM lParam)
 {
-    const CREATESTRUCTA *cs = msg == WM_CREATE ? (const CREATESTRUCTA *)lParam : nullptr;
     LONG w, h;
-    if (cs) {
-        w = cs->cx;
-        h = cs->cy;
-    } else {
-        RECT rc = {0, 0, 0, 0};
-        GetClientRect(hwnd, &rc);
-        w = rc.right - rc.left;
-        h = rc.bottom - rc.top;
-    }
+    CCCreationSize(hwnd, msg, lParam, &w, &h);
     CCSetSlot(hwnd, SLOT_W, w);
     CCSetSlot(hwnd, SLOT_H, h);
     CCSetSlot(hwnd, SLOT_ENABLED, 1);
@@ -135,8 +95,7 @@ LRESULT ButtonMsg(Kind kind, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         Init(hwnd, msg, lParam);
         return 0;
     case WM_SIZE:
-        CCSetSlot(hwnd, SLOT_W, (LONG)LOWORD(lParam));
-        CCSetSlot(hwnd, SLOT_H, (LONG)HIWORD(lParam));
+        CCStoreSize(hwnd, lParam);
         return 0;
     case WM_SETTEXT:
         CCbtn_SetText(hwnd, (const char *)lParam);
@@ -146,10 +105,7 @@ LRESULT ButtonMsg(Kind kind, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
             if (kind == KIND_BUTTON) CCbtn_Paint(hwnd);
             else CCbtn_PaintDirect(hwnd);
         } else {
-            PAINTSTRUCT ps;
-            BeginPaint(hwnd, &ps);
-            CCbtn_DrawDisabled(hwnd);
-            EndPaint(hwnd, &ps);
+            CCPaintDisabled(hwnd, CCbtn_DrawDisabled);
         }
         return 0;
     case WM_ENABLE:
@@ -195,7 +151,7 @@ void CCbtn_Paint(HWND hwnd)
     if (!dc) return;
     int w = (int)CCGetSlot(hwnd, SLOT_W), h = (int)CCGetSlot(hwnd, SLOT_H);
     {
-        OffScreen mem(dc, w, h);
+        CCMemImage mem(dc, w, h);
         if (mem.ok()) {
             DrawNormal(hwnd, mem.dc);
             BitBlt(dc, 0, 0, w, h, mem.dc, 0, 0, SRCCOPY);
@@ -220,7 +176,7 @@ void CCbtn_PaintDirect(HWND hwnd)
 // Pressed look, drawn at once on the window DC.
 void CCbtn_DrawDown(HWND hwnd)
 {
-    WindowDC wdc(hwnd);
+    CCWindowDC wdc(hwnd);
     if (!wdc.dc) return;
     CCSetSlot(hwnd, SLOT_DOWN, 1);
     DrawLook(hwnd, wdc.dc, CCGetSlot(hwnd, SLOT_FACE), CCGetSlot(hwnd, SLOT_LABEL), 1, 2);
@@ -229,7 +185,7 @@ void CCbtn_DrawDown(HWND hwnd)
 // Disabled look: flat dark grey face, light grey label.
 void CCbtn_DrawDisabled(HWND hwnd)
 {
-    WindowDC wdc(hwnd);
+    CCWindowDC wdc(hwnd);
     if (!wdc.dc) return;
     DrawLook(hwnd, wdc.dc, COLOUR_DARK_GREY, COLOUR_LIGHT_GREY, 1, 0);
 }

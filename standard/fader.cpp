@@ -1,6 +1,8 @@
 // Vertical and horizontal faders: a bar split at a knob line into a filled and an
 // empty part. One routine serves both; the differences are the two kind tables.
 #include "kinds.h"
+#include "common.h"
+#include "ccguards.h"
 #include "ccdraw.h"
 #include "ccslots.h"
 #include "fader_map.h"
@@ -206,25 +208,19 @@ static void CCfade_Release(HWND hwnd, const FaderKind &k)
 static LRESULT CCfade_Msg(const FaderKind &k, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     switch (msg) {
-    case WM_CREATE: {
-        const CREATESTRUCTA *cs = (const CREATESTRUCTA *)lParam;
-        CCfade_Init(hwnd, k, msg, cs ? cs->cx : 0, cs ? cs->cy : 0);
-        return 0;
-    }
+    case WM_CREATE:
     case WM_STYLECHANGING:
     case WM_STYLECHANGED: {
-        RECT rc = {0, 0, 0, 0};
-        GetClientRect(hwnd, &rc);
-        CCfade_Init(hwnd, k, msg, rc.right, rc.bottom);
+        LONG w, h;
+        CCCreationSize(hwnd, msg, lParam, &w, &h);
+        CCfade_Init(hwnd, k, msg, w, h);
         return 0;
     }
     case WM_SIZE:
-        CCSetSlot(hwnd, 0, LOWORD(lParam));
-        CCSetSlot(hwnd, 1, HIWORD(lParam));
+        CCStoreSize(hwnd, lParam);
         return 0;
     case WM_ENABLE:
-        CCSetSlot(hwnd, 2, wParam ? 1 : 0);
-        CCRepaint(hwnd);
+        CCEnable(hwnd, wParam, nullptr);
         return 0;
     case WM_SETTEXT:
         CCfade_SetText(hwnd, k, (const char *)lParam);

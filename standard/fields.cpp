@@ -2,7 +2,8 @@
 // swap and the press handling, driven by a kind table.
 #include <string.h>
 #include "fields.h"
-#include "ccwin.h"
+#include "common.h"
+#include "ccguards.h"
 #include "ccslots.h"
 #include "ccdraw.h"
 #include "label.h"
@@ -250,8 +251,7 @@ LRESULT CCfields_Msg(const CCFieldKind *k, HWND hwnd, UINT msg, WPARAM wParam, L
             FreeBlock(hwnd);
         return 0;
     case WM_SIZE:
-        CCSetSlot(hwnd, SLOT_W, LOWORD(lParam));
-        CCSetSlot(hwnd, SLOT_H, HIWORD(lParam));
+        CCStoreSize(hwnd, lParam);
         return 0;
     case WM_ENABLE:
         CCSetSlot(hwnd, SLOT_ENABLED, wParam ? 1 : 0);

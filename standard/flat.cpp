@@ -2,6 +2,8 @@
 // (identifier) and the release (identifier + 1000) separately, and a press held
 // down can slide from one Flat button into another.
 #include "kinds.h"
+#include "common.h"
+#include "ccguards.h"
 #include "ccdraw.h"
 #include "ccslots.h"
 #include "label.h"
@@ -118,26 +120,19 @@ LRESULT CCflat_Msg(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     CCTrace(msg, "Kerv_cc: CCflat_Msg: WM_CREATE");
     switch (msg) {
-    case WM_CREATE: {
-        const CREATESTRUCTA *cs = (const CREATESTRUCTA *)lParam;
-        CCflat_Init(hwnd, cs ? cs->cx : 0, cs ? cs->cy : 0);
-        return 1;
-    }
+    case WM_CREATE:
     case WM_STYLECHANGING:
     case WM_STYLECHANGED: {
-        RECT rc = {0, 0, 0, 0};
-        GetClientRect(hwnd, &rc);
-        CCflat_Init(hwnd, rc.right, rc.bottom);
+        LONG w, h;
+        CCCreationSize(hwnd, msg, lParam, &w, &h);
+        CCflat_Init(hwnd, w, h);
         return 1;
     }
     case WM_SIZE:
-        CCSetSlot(hwnd, FLAT_W, LOWORD(lParam));
-        CCSetSlot(hwnd, FLAT_H, HIWORD(lParam));
+        CCStoreSize(hwnd, lParam);
         return 1;
     case WM_ENABLE:
-        CCSetSlot(hwnd, FLAT_ENABLED, wParam ? 1 : 0);
-        if (!wParam) CCflat_DrawDisabledNow(hwnd);
-        CCRepaint(hwnd);
+        CCEnable(hwnd, wParam, CCflat_DrawDisabledNow);
         return 1;
     case WM_SETTEXT:
         return CCflat_SetText(hwnd, wParam, (const char *)lParam);

@@ -1,26 +1,20 @@
 // Off-screen label swap.
 #include "label.h"
 #include "ccdraw.h"
+#include "ccguards.h"
 
 void CCLabel_Swap(HWND hwnd, int W, int H, const CCLabelDraw *draws, int count,
                   void (*extra)(HWND, HDC, void *), void *ctx)
 {
-    HDC dc = GetDC(hwnd);
-    if (!dc) return;
-    HDC mem = CreateCompatibleDC(dc);
-    HBITMAP bmp = (W > 0 && H > 0) ? CreateCompatibleBitmap(dc, W, H) : nullptr;
-    HGDIOBJ old = (mem && bmp) ? SelectObject(mem, bmp) : nullptr;
-    if (old) {
-        BitBlt(mem, 0, 0, W, H, dc, 0, 0, SRCCOPY);
-        for (int i = 0; i < count; i++) {
-            const CCLabelDraw &d = draws[i];
-            CCDraw_Text(mem, d.textColour, d.bkColour, d.w, d.h, d.x, d.y, d.text ? d.text : "");
-        }
-        if (extra) extra(hwnd, mem, ctx);
-        BitBlt(dc, 0, 0, W, H, mem, 0, 0, SRCCOPY);
-        SelectObject(mem, old);
+    CCWindowDC win(hwnd);
+    if (!win.dc) return;
+    CCMemImage mem(win.dc, W, H);
+    if (!mem.ok()) return;
+    BitBlt(mem.dc, 0, 0, W, H, win.dc, 0, 0, SRCCOPY);
+    for (int i = 0; i < count; i++) {
+        const CCLabelDraw &d = draws[i];
+        CCDraw_Text(mem.dc, d.textColour, d.bkColour, d.w, d.h, d.x, d.y, d.text ? d.text : "");
     }
-    if (bmp) DeleteObject(bmp);
-    if (mem) DeleteDC(mem);
-    ReleaseDC(hwnd, dc);
+    if (extra) extra(hwnd, mem.dc, ctx);
+    BitBlt(win.dc, 0, 0, W, H, mem.dc, 0, 0, SRCCOPY);
 }

@@ -2,6 +2,8 @@
 // application sets lamp, face and label colours by option texts; a click is
 // reported to the parent.
 #include "kinds.h"
+#include "common.h"
+#include "ccguards.h"
 #include "ccdraw.h"
 #include "ccslots.h"
 #include "label.h"
@@ -122,26 +124,19 @@ LRESULT CCled_Msg(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     CCTrace(msg, LED_TRACE);
     switch (msg) {
-    case WM_CREATE: {
-        const CREATESTRUCTA *cs = (const CREATESTRUCTA *)lParam;
-        CCled_Init(hwnd, cs ? cs->cx : 0, cs ? cs->cy : 0);
-        return 1;
-    }
+    case WM_CREATE:
     case WM_STYLECHANGING:
     case WM_STYLECHANGED: {
-        RECT rc = {0, 0, 0, 0};
-        GetClientRect(hwnd, &rc);
-        CCled_Init(hwnd, rc.right, rc.bottom);
+        LONG w, h;
+        CCCreationSize(hwnd, msg, lParam, &w, &h);
+        CCled_Init(hwnd, w, h);
         return 1;
     }
     case WM_SIZE:
-        CCSetSlot(hwnd, 0, LOWORD(lParam));
-        CCSetSlot(hwnd, 1, HIWORD(lParam));
+        CCStoreSize(hwnd, lParam);
         return 1;
     case WM_ENABLE:
-        CCSetSlot(hwnd, 2, wParam ? 1 : 0);
-        if (!wParam) CCled_DrawDisabled(hwnd);
-        CCRepaint(hwnd);
+        CCEnable(hwnd, wParam, CCled_DrawDisabled);
         return 1;
     case WM_SETTEXT:
         return CCled_SetText(hwnd, (const char *)lParam);
@@ -149,10 +144,7 @@ LRESULT CCled_Msg(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         if (IsWindowEnabled(hwnd)) {
             CCled_Paint(hwnd);
         } else {
-            PAINTSTRUCT ps;
-            BeginPaint(hwnd, &ps);
-            CCled_DrawDisabled(hwnd);
-            EndPaint(hwnd, &ps);
+            CCPaintDisabled(hwnd, CCled_DrawDisabled);
         }
         return 0;
     case WM_LBUTTONDOWN:

@@ -3,7 +3,8 @@
 #include <limits.h>
 #include <string.h>
 #include "kinds.h"
-#include "ccwin.h"
+#include "common.h"
+#include "ccguards.h"
 #include "ccslots.h"
 #include "ccdraw.h"
 #include "label.h"
@@ -86,13 +87,10 @@ LRESULT CCtext_Msg(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     case WM_SIZE:
-        CCSetSlot(hwnd, SLOT_W, LOWORD(lParam));
-        CCSetSlot(hwnd, SLOT_H, HIWORD(lParam));
+        CCStoreSize(hwnd, lParam);
         return 0;
     case WM_ENABLE:
-        CCSetSlot(hwnd, SLOT_ENABLED, wParam ? 1 : 0);
-        if (!wParam) CCtext_DrawDisabled(hwnd);
-        CCRepaint(hwnd);
+        CCEnable(hwnd, wParam, CCtext_DrawDisabled);
         return 0;
     case WM_SETTEXT:
         return CCtext_SetText(hwnd, lParam ? (const char *)lParam : "");
@@ -100,10 +98,7 @@ LRESULT CCtext_Msg(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         if (IsWindowEnabled(hwnd)) {
             CCtext_Paint(hwnd);
         } else {
-            PAINTSTRUCT ps;
-            BeginPaint(hwnd, &ps);
-            CCtext_DrawDisabled(hwnd);
-            EndPaint(hwnd, &ps);
+            CCPaintDisabled(hwnd, CCtext_DrawDisabled);
         }
         return 0;
     default:
@@ -268,8 +263,7 @@ LRESULT CCid_Msg(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         return lParam;
     }
     case WM_SIZE:
-        CCSetSlot(hwnd, SLOT_W, LOWORD(lParam));
-        CCSetSlot(hwnd, SLOT_H, HIWORD(lParam));
+        CCStoreSize(hwnd, lParam);
         return lParam;
     case WM_SETTEXT: {
         const char *text = lParam ? (const char *)lParam : "";

@@ -1,8 +1,8 @@
 // Small window helpers: the size a creation or style change gives, and guards
 // that release window DCs, memory DCs, selected GDI objects and global-memory
 // locks when they go out of scope.
-#ifndef CCWIN_H
-#define CCWIN_H
+#ifndef CCGUARDS_H
+#define CCGUARDS_H
 
 #include <windows.h>
 

@@ -1,0 +1,16 @@
+// Message steps that most kinds of the standard library share.
+#ifndef COMMON_H
+#define COMMON_H
+
+#include <windows.h>
+
+// WM_SIZE: slot 0 = width, slot 1 = height (low and high word, unsigned).
+void CCStoreSize(HWND hwnd, LPARAM lParam);
+// WM_ENABLE: slot 2 follows wParam; when disabling, drawDisabled (may be null)
+// shows the disabled look at once; then the whole client area is repainted.
+void CCEnable(HWND hwnd, WPARAM wParam, void (*drawDisabled)(HWND hwnd));
+// WM_PAINT of a disabled control whose disabled look draws on a window DC:
+// the paint request is validated around it.
+void CCPaintDisabled(HWND hwnd, void (*drawDisabled)(HWND hwnd));
+
+#endif
