@@ -1,4 +1,5 @@
 # Build, test and demo. `test` and `demo` install what is missing first.
+# DEMO_ARGS passes options to the demo, e.g. make demo DEMO_ARGS=--interactive
 BUILD ?= build
 JOBS ?= 2
 export WINEPREFIX ?= $(CURDIR)/$(BUILD)/wine
@@ -25,7 +26,7 @@ test: bootstrap
 
 demo: bootstrap
 	@$(MAKE) --no-print-directory build
-	@sh scripts/run-demo.sh $(BUILD)
+	@sh scripts/run-demo.sh $(BUILD) $(DEMO_ARGS)
 
 clean:
 	rm -rf $(BUILD)

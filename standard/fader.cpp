@@ -1,13 +1,266 @@
-// Kind family not built yet: default window behaviour.
+// Vertical and horizontal faders: a bar split at a knob line into a filled and an
+// empty part. One routine serves both; the differences are the two kind tables.
 #include "kinds.h"
+#include "ccdraw.h"
+#include "ccslots.h"
+#include "fader_map.h"
+#include "press.h"
+#include "std_frame.h"
+
+enum {
+    FADER_SLOT_VARIANT = 3,
+    FADER_SLOT_FRAME = 4,
+    FADER_SLOT_KNOB = 5,
+    FADER_SLOT_EMPTY = 7,
+    FADER_SLOT_FILLED = 9,
+    FADER_SLOT_BLOCK = 13,
+};
+static const LONG FADER_DARKGREY = 7, FADER_LIGHTGREY = 8;
+
+struct FaderKind {
+    const char *trace;
+    FaderRecord *work;  // the library-wide working record of this kind
+    int vertical;       // knob along y, minimum at the bottom; else along x, minimum at the left
+    int updateOnPress;  // a press repaints at once
+};
+
+// Working records: every operation loads a fader's block here and stores it back.
+static FaderRecord CCvfade_Work = {50, 1, 100, 0};
+static FaderRecord CChfade_Work = {50, 1, 100, 0};
+
+static const FaderKind VFADE = {"Kerv_cc: CCvfade_Msg: WM_CREATE", &CCvfade_Work, 1, 1};
+static const FaderKind HFADE = {"Kerv_cc: CChfade_Msg: WM_CREATE", &CChfade_Work, 0, 0};
+
+static HGLOBAL CCfade_Block(HWND hwnd) { return (HGLOBAL)(LONG_PTR)CCGetSlot(hwnd, FADER_SLOT_BLOCK); }
+
+// Block to working record; a fader without a block works on the default record.
+static void CCfade_Load(HWND hwnd, const FaderKind &k)
+{
+    HGLOBAL h = CCfade_Block(hwnd);
+    const FaderRecord *p = h ? (const FaderRecord *)GlobalLock(h) : nullptr;
+    *k.work = p ? *p : CC_FADER_DEFAULT;
+    if (p) GlobalUnlock(h);
+}
+
+static void CCfade_Store(HWND hwnd, const FaderKind &k)
+{
+    HGLOBAL h = CCfade_Block(hwnd);
+    FaderRecord *p = h ? (FaderRecord *)GlobalLock(h) : nullptr;
+    if (!p) return;
+    *p = *k.work;
+    GlobalUnlock(h);
+}
+
+static void CCfade_Free(HWND hwnd)
+{
+    HGLOBAL h = CCfade_Block(hwnd);
+    if (!h) return;
+    CCSetSlot(hwnd, FADER_SLOT_BLOCK, 0);
+    GlobalFree(h);
+}
+
+// Length of the fader along its knob axis, from the client rectangle.
+static int32_t CCfade_Length(HWND hwnd, const FaderKind &k)
+{
+    RECT rc = {0, 0, 0, 0};
+    GetClientRect(hwnd, &rc);
+    return k.vertical ? rc.bottom : rc.right;
+}
+
+// Pointer coordinate along the knob axis (unsigned 16-bit word of lParam).
+static int32_t CCfade_Coord(LPARAM lParam, const FaderKind &k)
+{
+    return k.vertical ? (unsigned short)HIWORD(lParam) : (unsigned short)LOWORD(lParam);
+}
+
+// Creation and style change. A style change keeps the block it already has.
+static void CCfade_Init(HWND hwnd, const FaderKind &k, UINT msg, int W, int H)
+{
+    CCTrace(msg, k.trace);
+    CCSetSlot(hwnd, 0, W);
+    CCSetSlot(hwnd, 1, H);
+    CCSetSlot(hwnd, 2, 1);
+    CCSetSlot(hwnd, FADER_SLOT_KNOB, 0);
+    CCSetSlot(hwnd, FADER_SLOT_EMPTY, 2);
+    CCSetSlot(hwnd, FADER_SLOT_FILLED, 10);
+    CCSetSlot(hwnd, FADER_SLOT_FRAME, 0);
+    CCSetSlot(hwnd, FADER_SLOT_VARIANT, 0);
+    if (!CCfade_Block(hwnd)) {
+        HGLOBAL h = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(FaderRecord));
+        CCSetSlot(hwnd, FADER_SLOT_BLOCK, (LONG)(LONG_PTR)h);
+        if (h && CCfade_Block(hwnd) != h) GlobalFree(h);  // no slot block to keep it in
+    }
+    *k.work = CC_FADER_DEFAULT;
+    CCfade_Store(hwnd, k);
+}
+
+static int ClampInt(int v, int lo, int hi) { return v < lo ? lo : v > hi ? hi : v; }
+
+// A box given along the knob axis (a, length la) and across it (c, length lc).
+static void CCfade_Box(HDC dc, const FaderKind &k, LONG colour, int a, int la, int c, int lc)
+{
+    if (k.vertical) CCDraw_Box(dc, colour, c, a, lc, la);
+    else CCDraw_Box(dc, colour, a, c, la, lc);
+}
+
+// Empty part, filled part, knob line, frame. The part after the knob reaches at
+// least the far edge, so a knob at or beyond the near edge shows the bar whole.
+static void CCfade_Draw(HWND hwnd, HDC dc, const FaderKind &k, bool enabled)
+{
+    const int maxSize = 0x7FFF;
+    int W = ClampInt((int)CCGetSlot(hwnd, 0), 0, maxSize), H = ClampInt((int)CCGetSlot(hwnd, 1), 0, maxSize);
+    int L = k.vertical ? H : W, A = k.vertical ? W : H;
+    // Beyond one pixel outside the control every knob position draws alike.
+    int P = (int)(k.work->position < -1 ? -1 : k.work->position > L + 1 ? L + 1 : k.work->position);
+    LONG empty = enabled ? CCGetSlot(hwnd, FADER_SLOT_EMPTY) : FADER_DARKGREY;
+    LONG filled = enabled ? CCGetSlot(hwnd, FADER_SLOT_FILLED) : FADER_LIGHTGREY;
+    LONG knob = enabled ? CCGetSlot(hwnd, FADER_SLOT_KNOB) : FADER_DARKGREY;
+    LONG frame = enabled ? CCGetSlot(hwnd, FADER_SLOT_FRAME) : FADER_DARKGREY;
+    int afterLen = L - 2 > L - P ? L - 2 : L - P;
+    // Vertical: empty above the knob, filled below. Horizontal: filled left, empty right.
+    if (k.vertical) {
+        CCfade_Box(dc, k, empty, 1, P, 1, A - 2);
+        CCfade_Box(dc, k, filled, P, afterLen, 1, A - 2);
+    } else {
+        CCfade_Box(dc, k, empty, P, afterLen, 1, A - 2);
+        CCfade_Box(dc, k, filled, 1, P, 1, A - 2);
+    }
+    if (k.vertical) CCDraw_Line(dc, 1, P, A - 1, P, knob);
+    else CCDraw_Line(dc, P, 1, P, A - 1, knob);
+    CCDraw_Outline(dc, 0, 0, W, H, frame);
+}
+
+static void CCfade_Paint(HWND hwnd, const FaderKind &k)
+{
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd, &ps);
+    CCfade_Load(hwnd, k);
+    if (dc) CCfade_Draw(hwnd, dc, k, IsWindowEnabled(hwnd) != 0);
+    EndPaint(hwnd, &ps);
+}
+
+// WM_SETTEXT: an option text sets colours or the variant; any other text is a
+// number for the field the variant names. The parent is not notified.
+static void CCfade_SetText(HWND hwnd, const FaderKind &k, const char *text)
+{
+    if (!text) text = "";
+    if (!CCParseOptions(hwnd, text)) {
+        CCfade_Load(hwnd, k);
+        CCFader_SetNumber(k.work, (int)(CCGetSlot(hwnd, FADER_SLOT_VARIANT) & 0xF), text, CCfade_Length(hwnd, k),
+                          k.vertical);
+        CCfade_Store(hwnd, k);
+    }
+    InvalidateRect(hwnd, nullptr, FALSE);
+}
+
+static LRESULT CCfade_GetText(HWND hwnd, const FaderKind &k, WPARAM size, char *buf)
+{
+    CCfade_Load(hwnd, k);
+    return (LRESULT)CCFader_GetText(k.work, (int)(CCGetSlot(hwnd, FADER_SLOT_VARIANT) & 0xF), buf, size);
+}
+
+static void CCfade_Press(HWND hwnd, const FaderKind &k, LPARAM lParam)
+{
+    PressState = 1;
+    SetCapture(hwnd);
+    CCfade_Load(hwnd, k);
+    CCFader_Point(k.work, CCfade_Length(hwnd, k), CCfade_Coord(lParam, k), k.vertical);
+    CCfade_Store(hwnd, k);
+    CCNotify(hwnd);
+    if (!IsWindow(hwnd)) return;
+    InvalidateRect(hwnd, nullptr, FALSE);
+    if (k.updateOnPress) UpdateWindow(hwnd);
+}
+
+// Leaving the fader ends the drag for good; inside, every change of the knob
+// coordinate moves the knob and notifies. Only the fader holding the capture drags.
+static void CCfade_Move(HWND hwnd, const FaderKind &k, LPARAM lParam)
+{
+    if (GetCapture() != hwnd) return;
+    if (!CCPress_Inside(hwnd, lParam)) {
+        ReleaseCapture();
+        PressState = 0;
+        return;
+    }
+    if (PressState != 1) return;
+    CCfade_Load(hwnd, k);
+    int32_t c = CCfade_Coord(lParam, k);
+    if (c == k.work->position) return;
+    if (!CCFader_Point(k.work, CCfade_Length(hwnd, k), c, k.vertical)) return;
+    CCfade_Store(hwnd, k);
+    InvalidateRect(hwnd, nullptr, FALSE);
+    CCNotify(hwnd);
+}
+
+static void CCfade_Release(HWND hwnd, const FaderKind &k)
+{
+    if (PressState == 1) {
+        ReleaseCapture();
+        PressState = 0;
+    }
+    CCfade_Load(hwnd, k);
+    CCNotify(hwnd);
+    CCRepaint(hwnd);
+}
+
+static LRESULT CCfade_Msg(const FaderKind &k, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    switch (msg) {
+    case WM_CREATE: {
+        const CREATESTRUCTA *cs = (const CREATESTRUCTA *)lParam;
+        CCfade_Init(hwnd, k, msg, cs ? cs->cx : 0, cs ? cs->cy : 0);
+        return 0;
+    }
+    case WM_STYLECHANGING:
+    case WM_STYLECHANGED: {
+        RECT rc = {0, 0, 0, 0};
+        GetClientRect(hwnd, &rc);
+        CCfade_Init(hwnd, k, msg, rc.right, rc.bottom);
+        return 0;
+    }
+    case WM_SIZE:
+        CCSetSlot(hwnd, 0, LOWORD(lParam));
+        CCSetSlot(hwnd, 1, HIWORD(lParam));
+        return 0;
+    case WM_ENABLE:
+        CCSetSlot(hwnd, 2, wParam ? 1 : 0);
+        CCRepaint(hwnd);
+        return 0;
+    case WM_SETTEXT:
+        CCfade_SetText(hwnd, k, (const char *)lParam);
+        return 0;
+    case WM_GETTEXT:
+        return CCfade_GetText(hwnd, k, wParam, (char *)lParam);
+    case WM_PAINT:
+        CCfade_Paint(hwnd, k);
+        return 0;
+    case WM_CLOSE:
+        CCfade_Free(hwnd);
+        return 0;
+    case WM_NCDESTROY:
+        CCfade_Free(hwnd);
+        return DefWindowProcA(hwnd, msg, wParam, lParam);
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        CCfade_Press(hwnd, k, lParam);
+        return 0;
+    case WM_MOUSEMOVE:
+        CCfade_Move(hwnd, k, lParam);
+        return 0;
+    case WM_LBUTTONUP:
+        CCfade_Release(hwnd, k);
+        return 0;
+    default:
+        return DefWindowProcA(hwnd, msg, wParam, lParam);
+    }
+}
 
 LRESULT CCvfade_Msg(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    return DefWindowProcA(hwnd, msg, wParam, lParam);
+    return CCfade_Msg(VFADE, hwnd, msg, wParam, lParam);
 }
 
 LRESULT CChfade_Msg(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    return DefWindowProcA(hwnd, msg, wParam, lParam);
+    return CCfade_Msg(HFADE, hwnd, msg, wParam, lParam);
 }
-

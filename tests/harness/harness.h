@@ -64,6 +64,9 @@ void CCT_Input(int screenX, int screenY, DWORD flags);
 LONG CCT_Slot(HWND hwnd, int index);
 // Count of GDI objects of this process (leak checks).
 DWORD CCT_GdiCount();
+// Count of live GDI objects for leak checks that also works where the count above
+// is not kept (under Wine it reads 0): falls back to the process's GDI handle table.
+DWORD CCT_GdiObjects();
 
 // Font metrics of the DC default font, for expected text positions.
 SIZE CCT_TextExtent(HWND hwnd, const char *text, HFONT font = nullptr);

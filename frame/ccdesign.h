@@ -1,0 +1,126 @@
+// Records exchanged with dialog resource editors at design time: the class
+// list, the info record with its kind table, and the style record. Packed,
+// little-endian, fixed-width fields; shared by both libraries, the editor
+// harness and the tests. No Win32 types, so the layout is checked anywhere.
+#ifndef CCDESIGN_H
+#define CCDESIGN_H
+
+#include <stddef.h>
+#include <stdint.h>
+
+#define CC_DESIGN_CLASS_LEN 20   // class name fields
+#define CC_DESIGN_TITLE_LEN 94   // title fields
+#define CC_DESIGN_DESC_LEN 22    // kind description
+#define CC_DESIGN_MAX_KINDS 16   // room in the info record
+#define CC_DESIGN_IDSTR_LEN 514  // buffer handed to the id-to-string callback
+#define CC_DESIGN_IDTEXT_LEN 20  // id text read from the dialog (19 characters)
+
+// Style dialog items.
+#define CC_DLG_TEXT 256
+#define CC_DLG_ID 257
+
+// Window properties of the style dialog: the record under the integer atom 1,
+// the verify callback's address split into two 16-bit halves.
+#define CC_PROP_RECORD 1
+#define CC_PROP_VERIFY_HI "lpfnIdFnHi"
+#define CC_PROP_VERIFY_LO "lpfnIdFnLo"
+
+#pragma pack(push, 1)
+
+// One class of the class list: the three entry points and the class name.
+struct CCClassEntry {
+    uint32_t info;   // address of the info entry point
+    uint32_t style;  // address of the style entry point
+    uint32_t flags;  // address of the flags entry point
+    char className[CC_DESIGN_CLASS_LEN];
+};
+
+// Class list returned by ListClasses (one class per library).
+struct CCClassList {
+    int16_t count;
+    CCClassEntry entry[1];
+};
+
+// One kind in the info record's table.
+struct CCKindEntry {
+    uint16_t type;   // always 0
+    uint16_t width;  // default size
+    uint16_t height;
+    uint32_t style;  // default window style
+    char description[CC_DESIGN_DESC_LEN];
+    uint32_t bitmap; // toolbox bitmap handle
+    uint32_t cursor; // drop cursor handle
+};
+
+// Info record returned by the info entry point.
+struct CCInfoRecord {
+    uint16_t version;
+    uint16_t count;  // kind entries used
+    char className[CC_DESIGN_CLASS_LEN];
+    char title[CC_DESIGN_TITLE_LEN];  // default text of a new control
+    uint8_t reserved[10];
+    CCKindEntry kind[CC_DESIGN_MAX_KINDS];
+};
+
+// Style record owned by the editor and edited in place by the style dialog.
+struct CCStyleRecord {
+    uint16_t x, y, width, height;
+    uint16_t id;
+    uint32_t style;
+    char className[CC_DESIGN_CLASS_LEN];
+    char title[CC_DESIGN_TITLE_LEN];
+};
+
+#pragma pack(pop)
+
+static_assert(sizeof(CCClassEntry) == 32, "class entry");
+static_assert(sizeof(CCClassList) == 34, "class list");
+static_assert(offsetof(CCClassList, entry) == 2, "class list entry");
+static_assert(offsetof(CCClassEntry, style) == 4 && offsetof(CCClassEntry, flags) == 8, "class entry points");
+static_assert(offsetof(CCClassEntry, className) == 12, "class entry name");
+
+static_assert(sizeof(CCKindEntry) == 40, "kind entry");
+static_assert(offsetof(CCKindEntry, width) == 2 && offsetof(CCKindEntry, height) == 4, "kind size");
+static_assert(offsetof(CCKindEntry, style) == 6, "kind style");
+static_assert(offsetof(CCKindEntry, description) == 10, "kind description");
+static_assert(offsetof(CCKindEntry, bitmap) == 32 && offsetof(CCKindEntry, cursor) == 36, "kind handles");
+
+static_assert(sizeof(CCInfoRecord) == 768, "info record");
+static_assert(offsetof(CCInfoRecord, count) == 2, "info count");
+static_assert(offsetof(CCInfoRecord, className) == 4, "info class");
+static_assert(offsetof(CCInfoRecord, title) == 24, "info title");
+static_assert(offsetof(CCInfoRecord, reserved) == 118, "info reserved");
+static_assert(offsetof(CCInfoRecord, kind) == 128, "info kinds");
+
+static_assert(sizeof(CCStyleRecord) == 128, "style record");
+static_assert(offsetof(CCStyleRecord, id) == 8, "style id");
+static_assert(offsetof(CCStyleRecord, style) == 10, "style style");
+static_assert(offsetof(CCStyleRecord, className) == 14, "style class");
+static_assert(offsetof(CCStyleRecord, title) == 34, "style title");
+
+// Rebuilds a 32-bit address from its two 16-bit halves without sign extension.
+static inline uint32_t CCJoinHalves(uint32_t hi, uint32_t lo)
+{
+    return ((hi & 0xFFFFu) << 16) | (lo & 0xFFFFu);
+}
+
+#ifdef _WIN32
+#include <windows.h>
+
+// Editor callbacks. Verify: the id text to a 32-bit result, 0 rejects it, else
+// the low 16 bits are the id. Id-to-string: fills buf (size bytes) with the id's
+// text. Resource-edit (special library): non-zero ends its style dialog.
+typedef DWORD(CALLBACK *CCVerifyIdFn)(LPSTR text);
+typedef UINT(CALLBACK *CCIdToStrFn)(WORD id, LPSTR buf, WORD size);
+typedef BOOL(CALLBACK *CCLoadResFn)(UINT type, LPSTR name);
+typedef BOOL(CALLBACK *CCEditResFn)(UINT type, LPSTR name);
+
+// Entry points as an editor reaches them.
+typedef HGLOBAL(CALLBACK *CCListClassesFn)(LPSTR callingClass, WORD version, CCLoadResFn load,
+                                             CCEditResFn edit);
+typedef HGLOBAL(CALLBACK *CCInfoFn)(void);
+typedef BOOL(CALLBACK *CCStyleFn)(HWND parent, HGLOBAL style, CCVerifyIdFn verify, CCIdToStrFn idToStr);
+typedef WORD(CALLBACK *CCFlagsFn)(DWORD flags, LPSTR buf, WORD size);
+#endif
+
+#endif

@@ -1,0 +1,44 @@
+#!/bin/sh
+# The demo panel headless, as `make demo` runs it, in a Wine prefix of its own
+# (its real mouse input must not reach windows of tests running beside it):
+# the tour gets exactly the notifications it expects, and the screenshot is a
+# PNG of the panel's size that shows the controls' colours.
+#   demo_tour.sh <build dir>
+set -u
+build=$(cd "${1:-build}" && pwd)
+out=$build/e2e/tour
+rm -rf "$out"
+mkdir -p "$out"
+WINEPREFIX=$build/wine-demo
+export WINEPREFIX
+unset CC_ROOT CC_SYSTEM   # the program finds its installation by itself
+trap 'wineserver -k 2>/dev/null || true' EXIT
+fail() { echo "demo_tour: $*"; echo "--- log:"; cat "$out/log.txt"; exit 1; }
+
+png=$(WINEDEBUG=-all winepath -w "$out/panel.png" 2>/dev/null)
+"$build/wine-run.sh" "$build/demo/ccdemo.exe" --strict --png "$png" >"$out/log.txt" 2>"$out/stderr.txt"
+rc=$?
+[ $rc -eq 0 ] || fail "exit status $rc"
+grep -q "^demo: loaded KERV_CC.DLL; class VEK_CC_Button registered" "$out/log.txt" || fail "library not loaded"
+grep -q "^demo: tour done, [1-9][0-9]* steps checked, 0 mismatched" "$out/log.txt" || fail "tour incomplete"
+grep -q "MISMATCH" "$out/log.txt" && fail "mismatch"
+[ -s "$out/panel.png" ] || fail "no screenshot"
+
+# Size of the PNG from its header, against the client size the program logged.
+size=$(od -An -tu1 -j16 -N8 "$out/panel.png" | awk '{print $1*16777216+$2*65536+$3*256+$4 " x " $5*16777216+$6*65536+$7*256+$8}')
+grep -q "^demo: panel client $size at" "$out/log.txt" || fail "screenshot size $size differs from the panel's"
+
+# Pixel colours need ImageMagick (installed by the bootstrap).
+command -v convert >/dev/null || exit 0
+pixel() {  # id dx dy -> "r,g,b" of the screenshot pixel at the control's top-left + (dx, dy)
+    set -- $(sed -n "s/^control id=$1 .* x=\([0-9]*\) y=\([0-9]*\) .*/\1 \2/p" "$out/log.txt") "$2" "$3"
+    convert "$out/panel.png" -format "%[fx:int(255*p{$(($1 + $3)),$(($2 + $4))}.r)],%[fx:int(255*p{$(($1 + $3)),$(($2 + $4))}.g)],%[fx:int(255*p{$(($1 + $3)),$(($2 + $4))}.b)]" info:
+}
+# Faces set by option texts, read inside the bevel: 101 green, 102 red, 111 cyan;
+# Button 104 disabled: dark grey.
+for want in "101 0,255,0" "102 255,0,0" "111 0,255,255" "104 128,128,128"; do
+    set -- $want
+    got=$(pixel "$1" 5 5)
+    [ "$got" = "$2" ] || fail "control $1: face $got, expected $2"
+done
+exit 0

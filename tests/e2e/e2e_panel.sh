@@ -1,0 +1,137 @@
+#!/bin/sh
+# The demo panel under a real X server with real input: Xvfb, Wine's X11
+# driver (unmanaged windows, a prefix of its own), the demo in --interactive
+# mode, clicks and drags with xdotool, a screenshot with ImageMagick.
+#   e2e_panel.sh <build dir>        (exit 77: a tool is missing, test skipped)
+set -u
+build=$(cd "${1:-build}" && pwd)
+for tool in Xvfb xdotool import convert wine wineserver winepath; do
+    command -v $tool >/dev/null || { echo "e2e_panel: $tool missing, skipped"; exit 77; }
+done
+out=$build/e2e/x11
+rm -rf "$out"
+mkdir -p "$out"
+log=$out/log.txt
+WINEPREFIX=$build/wine-e2e WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win32
+export WINEPREFIX WINEDEBUG WINEDLLOVERRIDES WINEARCH
+unset CC_ROOT CC_SYSTEM
+xvfb= demo=
+
+cleanup() {
+    [ -n "$demo" ] && kill "$demo" 2>/dev/null
+    wineserver -k 2>/dev/null
+    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+    wait 2>/dev/null
+}
+trap cleanup EXIT
+fail() {
+    echo "e2e_panel: $*"
+    echo "--- demo log:"; cat "$log" 2>/dev/null
+    exit 1
+}
+xdo() { timeout 10 xdotool "$@"; }
+pause() { sleep 0.03; }
+
+# A private X server on a free display.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$out/display" 2>"$out/xvfb.log" &
+xvfb=$!
+i=0
+while [ ! -s "$out/display" ]; do
+    i=$((i + 1)); [ $i -gt 100 ] && fail "Xvfb did not start"
+    sleep 0.1
+done
+DISPLAY=:$(head -n1 "$out/display")
+export DISPLAY
+
+# The prefix: X11 driver, windows without a window manager.
+if [ ! -f "$WINEPREFIX/.cc-e2e-ready" ]; then
+    mkdir -p "$WINEPREFIX"
+    timeout 180 wineboot -i >/dev/null 2>&1
+    timeout 60 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    timeout 60 wineserver -w
+    touch "$WINEPREFIX/.cc-e2e-ready"
+fi
+
+png=$(timeout 60 winepath -w "$out/panel.png" 2>/dev/null)
+timeout 180 wine "$build/demo/ccdemo.exe" --interactive --png "$png" >"$log" 2>"$out/stderr.txt" &
+demo=$!
+i=0
+until grep -q "^demo: ready" "$log" 2>/dev/null; do
+    i=$((i + 1)); [ $i -gt 600 ] && fail "the panel did not open"
+    kill -0 "$demo" 2>/dev/null || fail "the demo ended early"
+    sleep 0.1
+done
+sleep 0.5
+
+# Screen point of a control's centre: client origin (logged) + its place.
+set -- $(sed -n 's/^demo: panel client .* at screen \(-*[0-9]*\),\(-*[0-9]*\);.*/\1 \2/p' "$log")
+ox=$1 oy=$2
+centre() {  # id -> "x y"
+    sed -n "s/^control id=$1 .* x=\([0-9]*\) y=\([0-9]*\) w=\([0-9]*\) h=\([0-9]*\) .*/\1 \2 \3 \4/p" "$log" |
+        awk -v ox="$ox" -v oy="$oy" '{print ox + $1 + int($3 / 2), oy + $2 + int($4 / 2)}'
+}
+move() { xdo mousemove "$1" "$2"; pause; }
+# Moves the pointer to (x, y) in steps of 10 pixels, as a hand would.
+glide() {
+    set -- $(xdo getmouselocation | sed 's/x:\([0-9]*\) y:\([0-9]*\).*/\1 \2/') "$1" "$2"
+    steps=$(awk -v a="$1" -v b="$2" -v c="$3" -v d="$4" 'BEGIN { dx = c - a; dy = d - b; if (dx < 0) dx = -dx; if (dy < 0) dy = -dy; print int((dx > dy ? dx : dy) / 10) + 1 }')
+    k=1
+    while [ $k -le "$steps" ]; do
+        move $(($1 + ($3 - $1) * k / steps)) $(($2 + ($4 - $2) * k / steps))
+        k=$((k + 1))
+    done
+}
+down() { xdo mousedown 1; pause; }
+up() { xdo mouseup 1; pause; }
+notes() { grep "^WM_COMMAND" "$log" | sed 's/.* id=\([0-9]*\) .*/\1/' | tr '\n' ' ' | sed 's/ $//'; }
+expect() {  # what, expected id sequence so far (waits for slow machines, then
+    i=0       # checks that nothing more arrives)
+    while [ "$(notes)" != "$2" ] && [ $i -lt 50 ]; do i=$((i + 1)); sleep 0.1; done
+    sleep 0.3
+    [ "$(notes)" = "$2" ] || fail "$1: notifications '$(notes)', expected '$2'"
+}
+
+glide $(centre 101); down; up
+expect "click on Button 101" "101"
+
+glide $(centre 102); down
+set -- $(centre 102); glide "$1" $(($2 - 30)); up   # above the row: nothing there
+expect "Button 102 released outside" "101"
+
+glide $(centre 121); down
+expect "press on Touch 121" "101 121"
+up
+expect "release of Touch 121" "101 121"
+
+glide $(centre 111); down
+for id in 112 113 114 115; do glide $(centre $id); done
+up
+expect "roll-on across the Browse row" "101 121 111 112 113 114 115"
+
+# The screen as X shows it: the faces in the colours the panel set.
+timeout 30 import -window root "$out/screen.png" || fail "no screenshot"
+pixel() {  # x y -> r,g,b
+    convert "$out/screen.png" -format "%[fx:int(255*p{$1,$2}.r)],%[fx:int(255*p{$1,$2}.g)],%[fx:int(255*p{$1,$2}.b)]" info:
+}
+for want in "101 0,255,0" "102 255,0,0" "111 0,255,255"; do
+    set -- $want
+    xy=$(sed -n "s/^control id=$1 .* x=\([0-9]*\) y=\([0-9]*\) .*/\1 \2/p" "$log")
+    set -- $xy "$2" "$1"
+    got=$(pixel $((ox + $1 + 5)) $((oy + $2 + 5)))
+    [ "$got" = "$3" ] || fail "control $4 on screen: face $got, expected $3"
+done
+
+# Closing the panel ends the program, which saves its own screenshot.
+win=$(xdo search --sync --name "Control kit demo panel" | head -n1)
+[ -n "$win" ] || fail "panel window not found"
+xdo windowfocus --sync "$win" key alt+F4
+i=0
+while kill -0 "$demo" 2>/dev/null; do
+    i=$((i + 1)); [ $i -gt 200 ] && fail "the demo did not close"
+    sleep 0.1
+done
+demo=
+grep -q "^demo: closed" "$log" || fail "no orderly close"
+grep -q "^demo: screenshot .*panel.png" "$log" || fail "no screenshot from the program"
+echo "e2e_panel: ok ($(notes))"
+exit 0

@@ -1,0 +1,16 @@
+// Demo panel internals shared by main.cpp and panel.cpp.
+#ifndef DEMO_INTERNAL_H
+#define DEMO_INTERNAL_H
+
+#include <windows.h>
+#include <string>
+
+// Records and logs one WM_COMMAND received by the panel.
+void Demo_Notified(WPARAM wParam, LPARAM lParam);
+// The control's label as it reports it (WM_GETTEXT), at most 255 characters.
+std::string Demo_Label(HWND ctl);
+// Checked steps and those that got other notifications than expected.
+int Demo_Checks();
+int Demo_Mismatches();
+
+#endif

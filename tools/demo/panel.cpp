@@ -1,0 +1,243 @@
+// Demo panel helpers for the tours: logging, expected notifications, pointer
+// input and the messages a panel application sends to its controls.
+#include <stdarg.h>
+#include <stdio.h>
+#include <vector>
+
+#include "demo.h"
+#include "demo_internal.h"
+
+namespace {
+
+struct Note {
+    WPARAM wParam;
+    LPARAM lParam;
+};
+
+std::vector<Note> g_notes;  // WM_COMMAND received since the step began
+int g_checks, g_mismatches;
+POINT g_pointer = {-1, -1};  // screen point of the last pointer event
+bool g_buttonDown;
+
+void LogV(const char *prefix, const char *fmt, va_list ap)
+{
+    fputs(prefix, stdout);
+    vfprintf(stdout, fmt, ap);
+    fputc('\n', stdout);
+    fflush(stdout);
+}
+
+// One real mouse event at a screen point; then the panel gets time to react
+// (events closer than about 20 ms apart may be merged).
+void SendMouse(DWORD flags, POINT pt)
+{
+    int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
+    if (sw <= 0 || sh <= 0) return;
+    INPUT in = {};
+    in.type = INPUT_MOUSE;
+    // Rounded up: rounding down lands one pixel short.
+    in.mi.dx = (LONG)(((LONGLONG)pt.x * 65536 + sw - 1) / sw);
+    in.mi.dy = (LONG)(((LONGLONG)pt.y * 65536 + sh - 1) / sh);
+    in.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &in, sizeof in);
+    g_pointer = pt;
+    Demo_Pause(25);
+}
+
+// Moves the pointer to a screen point in steps of at most 12 pixels.
+void GlideTo(POINT to)
+{
+    POINT from = g_pointer;
+    if (from.x < 0) {
+        SendMouse(0, to);
+        return;
+    }
+    int dx = to.x - from.x, dy = to.y - from.y;
+    int adx = dx < 0 ? -dx : dx, ady = dy < 0 ? -dy : dy;
+    int steps = (adx > ady ? adx : ady) / 12 + 1;
+    for (int i = 1; i <= steps; i++)
+        SendMouse(0, {from.x + dx * i / steps, from.y + dy * i / steps});
+}
+
+std::string IdList(const std::vector<int> &ids)
+{
+    std::string s = "[";
+    for (size_t i = 0; i < ids.size(); i++) {
+        if (i) s += ' ';
+        s += std::to_string(ids[i]);
+    }
+    return s + "]";
+}
+
+}  // namespace
+
+void Demo_Log(const char *fmt, ...)
+{
+    va_list ap;
+    va_start(ap, fmt);
+    LogV("", fmt, ap);
+    va_end(ap);
+}
+
+void Demo_Step(const char *fmt, ...)
+{
+    Demo_Pause(10);
+    g_notes.clear();
+    va_list ap;
+    va_start(ap, fmt);
+    LogV("tour: ", fmt, ap);
+    va_end(ap);
+}
+
+std::string Demo_Label(HWND ctl)
+{
+    char buf[256] = "";
+    if (ctl && IsWindow(ctl)) GetWindowTextA(ctl, buf, sizeof buf);
+    return buf;
+}
+
+void Demo_Notified(WPARAM wParam, LPARAM lParam)
+{
+    g_notes.push_back({wParam, lParam});
+    HWND from = (HWND)lParam;
+    Demo_Log("WM_COMMAND id=%u code=%u hwnd=0x%08lX label=\"%s\"", (unsigned)LOWORD(wParam),
+             (unsigned)HIWORD(wParam), (unsigned long)(ULONG_PTR)from, Demo_Label(from).c_str());
+}
+
+// Compares the notifications since the step began with the expected ones.
+static bool Check(const std::vector<int> &want, const std::vector<HWND> &from)
+{
+    Demo_Pause(10);
+    g_checks++;
+    std::vector<int> got;
+    bool ok = want.size() == g_notes.size() && from.size() == want.size();
+    for (size_t i = 0; i < g_notes.size(); i++) {
+        got.push_back((int)g_notes[i].wParam);
+        if (ok && (g_notes[i].wParam != (WPARAM)want[i] || (HWND)g_notes[i].lParam != from[i])) ok = false;
+    }
+    if (ok) {
+        Demo_Log("tour:   ok %s", IdList(want).c_str());
+    } else {
+        g_mismatches++;
+        Demo_Log("tour:   MISMATCH expected %s, got %s", IdList(want).c_str(), IdList(got).c_str());
+    }
+    g_notes.clear();
+    return ok;
+}
+
+bool Demo_ExpectFrom(std::initializer_list<int> ids, std::initializer_list<HWND> handles)
+{
+    return Check(std::vector<int>(ids), std::vector<HWND>(handles));
+}
+
+bool Demo_Expect(std::initializer_list<int> ids)
+{
+    std::vector<HWND> from;
+    for (int id : ids) from.push_back(GetDlgItem(Demo_Panel(), id));
+    return Check(std::vector<int>(ids), from);
+}
+
+bool Demo_ExpectText(int id, const char *text)
+{
+    g_checks++;
+    std::string got = Demo_Label(GetDlgItem(Demo_Panel(), id));
+    bool ok = got == text;
+    if (ok) {
+        Demo_Log("tour:   ok text of %d \"%s\"", id, text);
+    } else {
+        g_mismatches++;
+        Demo_Log("tour:   MISMATCH text of %d: expected \"%s\", got \"%s\"", id, text, got.c_str());
+    }
+    return ok;
+}
+
+int Demo_Checks() { return g_checks; }
+int Demo_Mismatches() { return g_mismatches; }
+
+HWND Demo_Item(int id)
+{
+    HWND h = GetDlgItem(Demo_Panel(), id);
+    if (!h) Demo_Log("tour:   no control with id %d on the panel", id);
+    return h;
+}
+
+void Demo_MoveToPoint(int x, int y)
+{
+    POINT pt = {x, y};
+    ClientToScreen(Demo_Panel(), &pt);
+    GlideTo(pt);
+}
+
+void Demo_MoveTo(int id)
+{
+    HWND h = Demo_Item(id);
+    if (!h) return;
+    RECT r;
+    GetWindowRect(h, &r);
+    GlideTo({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+}
+
+void Demo_MoveBelow(int id, int gap)
+{
+    HWND h = Demo_Item(id);
+    if (!h) return;
+    RECT r;
+    GetWindowRect(h, &r);
+    GlideTo({(r.left + r.right) / 2, r.bottom + gap});
+}
+
+void Demo_Down()
+{
+    g_buttonDown = true;
+    SendMouse(MOUSEEVENTF_LEFTDOWN, g_pointer);
+}
+
+void Demo_Up()
+{
+    g_buttonDown = false;
+    SendMouse(MOUSEEVENTF_LEFTUP, g_pointer);
+}
+
+void Demo_Click(int id)
+{
+    Demo_MoveTo(id);
+    Demo_Down();
+    Demo_Up();
+}
+
+void Demo_DoubleClick(int id)
+{
+    Demo_MoveTo(id);
+    Demo_Down();
+    Demo_Up();
+    Demo_Down();
+    Demo_Up();
+}
+
+void Demo_SetText(int id, const char *text)
+{
+    if (HWND h = Demo_Item(id)) SendMessageA(h, WM_SETTEXT, 0, (LPARAM)text);
+    Demo_Pause(5);
+}
+
+void Demo_Enable(int id, bool on)
+{
+    if (HWND h = Demo_Item(id)) EnableWindow(h, on);
+    Demo_Pause(5);
+}
+
+void Demo_Pause(int ms)
+{
+    DWORD end = GetTickCount() + (DWORD)(ms > 0 ? ms : 0);
+    for (;;) {
+        MSG m;
+        while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
+            if (Demo_Panel() && IsDialogMessageA(Demo_Panel(), &m)) continue;
+            TranslateMessage(&m);
+            DispatchMessageA(&m);
+        }
+        LONG left = (LONG)(end - GetTickCount());
+        if (left <= 0) break;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, (DWORD)left, QS_ALLINPUT);
+    }
+}
