@@ -11,3 +11,5 @@
 //   Flat and Bitmap buttons         284, 172, 272, 112   ids 700-799 Flat, 800-899 Bitmap
 //   special library (KERV_CC09)       4, 288, 552,  80   ids 900-999
 DEMO_FAMILY(buttons)
+DEMO_FAMILY(text)
+DEMO_FAMILY(flat)
