@@ -1,447 +1,222 @@
 // Benchmark: every kind of KERV_CC beside the stock controls and the copy floor.
-// Each row is timed with QueryPerformanceCounter in batches; the median batch
-// (per operation) is reported. Every measurement is bounded in repetitions and time.
-#include <windows.h>
+// Each row is timed with QueryPerformanceCounter in interleaved batches; the
+// median batch (per operation) is reported. Every measurement is bounded in
+// repetitions and time, and a watchdog ends a run that overstays its limit.
+#include "bench.h"
 #include <commctrl.h>
-#include <algorithm>
+#include <math.h>
 #include <stdio.h>
+#include <stdlib.h>
 #include <string.h>
-#include <string>
-#include <functional>
-#include <vector>
+#include <map>
 
 namespace {
 
-struct Options {
-    int batches = 15;      // batches per measurement (median taken over these)
-    int perBatch = 40;     // operations per batch
-    double maxSeconds = 1.5;  // bound per measurement
-    int panelControls = 500;
-    const char *csv = nullptr;
-    bool smoke = false;
-};
-Options g_opt;
+const char kUsage[] =
+    "usage: cc_bench [--smoke] [--profile] [--csv FILE] [--only TEXT]\n"
+    "                [--batches N] [--seconds S] [--panel N] [--before DLL] [--count-calls]\n"
+    "  --smoke      a few repetitions: checks that every row is produced\n"
+    "  --profile    also time the pieces the looks are made of\n"
+    "  --csv FILE   write the rows as CSV too\n"
+    "  --only TEXT  only the kinds (and profile pieces) whose name contains TEXT; no panel\n"
+    "  --batches N  batches per measurement (1..1000, default 15)\n"
+    "  --seconds S  time bound of one measurement (0.01..60, default 1.5)\n"
+    "  --panel N    controls in the panel (0 skips it, at most 2000; default 500)\n"
+    "  --before DLL a baseline build of the library, measured beside this one\n"
+    "  --count-calls  time nothing: mark each operation for a wineserver trace\n"
+    "               (tools/bench/server-calls.sh runs it and counts the requests)\n";
 
-LARGE_INTEGER g_freq;
-double Now()
+bool ParseLong(const char *s, long lo, long hi, long *out)
 {
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return (double)t.QuadPart / (double)g_freq.QuadPart;
+    if (!s || !*s) return false;
+    char *end = nullptr;
+    long v = strtol(s, &end, 10);
+    if (*end || v < lo || v > hi) return false;
+    *out = v;
+    return true;
 }
 
-void Pump()
+bool ParseDouble(const char *s, double lo, double hi, double *out)
 {
-    MSG m;
-    while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&m);
-        DispatchMessageA(&m);
-    }
+    if (!s || !*s) return false;
+    char *end = nullptr;
+    double v = strtod(s, &end);
+    if (*end || !(v >= lo && v <= hi)) return false;
+    *out = v;
+    return true;
 }
 
-typedef std::function<void(int)> Op;
-
-// Medians (microseconds per operation) of up to three operations measured in
-// interleaved batches, so that a busy machine slows all of them alike. Each
-// operation is called with -1 before each of its batches (untimed set-up).
-struct Timing {
-    double us[3] = {0, 0, 0};
-};
-
-Timing Measure(const Op &a, const Op *b = nullptr, const Op *c = nullptr)
+bool ParseArgs(int argc, char **argv)
 {
-    const Op *ops[3] = {&a, b, c};
-    std::vector<double> perOp[3];
-    int rep[3] = {0, 0, 0};
-    for (int k = 0; k < 3; k++)
-        if (ops[k]) (*ops[k])(rep[k]++);  // warm-up
-    double start = Now();
-    for (int batch = 0; batch < g_opt.batches; batch++) {
-        for (int k = 0; k < 3; k++) {
-            if (!ops[k]) continue;
-            (*ops[k])(-1);  // untimed: an operation that needs a set-up does it now
-            double t0 = Now();
-            for (int i = 0; i < g_opt.perBatch; i++) (*ops[k])(rep[k]++);
-            perOp[k].push_back((Now() - t0) * 1e6 / g_opt.perBatch);
-        }
-        if (Now() - start > g_opt.maxSeconds && batch >= 2) break;
-    }
-    Timing t;
-    for (int k = 0; k < 3; k++) {
-        if (perOp[k].empty()) continue;
-        std::sort(perOp[k].begin(), perOp[k].end());
-        t.us[k] = perOp[k][perOp[k].size() / 2];
-    }
-    return t;
-}
-
-int g_commands;
-LRESULT CALLBACK ParentProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
-{
-    if (msg == WM_COMMAND) {
-        g_commands++;
-        return 0;
-    }
-    return DefWindowProcA(hwnd, msg, wParam, lParam);
-}
-
-HWND MakeParent(int w, int h)
-{
-    static bool registered;
-    if (!registered) {
-        WNDCLASSA wc = {};
-        wc.lpfnWndProc = ParentProc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.hbrBackground = (HBRUSH)(COLOR_BTNFACE + 1);
-        wc.lpszClassName = "CCBenchParent";
-        wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-        RegisterClassA(&wc);
-        registered = true;
-    }
-    HWND p = CreateWindowExA(0, "CCBenchParent", "bench", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, w, h,
-                             nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-    Pump();
-    return p;
-}
-
-HWND Child(HWND parent, const char *cls, DWORD style, const char *text, int x, int y, int w, int h, int id)
-{
-    HWND c = CreateWindowExA(0, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, parent,
-                             (HMENU)(INT_PTR)id, GetModuleHandleA(nullptr), nullptr);
-    Pump();
-    return c;
-}
-
-// A kind of the standard library with what the benchmark needs to drive it.
-struct Kind {
-    const char *name;
-    DWORD style;
-    int w, h;
-    const char *text;
-    bool button;  // press-and-release cycle measured
-    const char *label2;  // second label for the label-change row (null: none)
-};
-
-const Kind kKinds[] = {
-    {"Button", 0x0001, 100, 40, "Play|Out", true, "Stop|Out"},
-    {"LED Button", 0x0002, 100, 40, "On Air", true, "Off Air"},
-    {"Dest Button", 0x0004, 100, 40, "Studio 1", true, "Studio 2"},
-    {"Static Text", 0x0008, 100, 40, "Channel 1", false, "Channel 2"},
-    {"Browse Button", 0x0010, 100, 40, "Cam 1", true, "Cam 2"},
-    {"Ident Text", 0x0020, 100, 40, "STUDIO|ONE", false, "STUDIO|TWO"},
-    {"Bitmap Button", 0x0040, 100, 40, "BENCHPIC", true, nullptr},
-    {"Touch Button", 0x0080, 100, 40, "Take", true, "Cut"},
-    {"Flat Button", 0x0100, 100, 40, "Mix", true, "Wipe"},
-    {"Multi Button", 0x0200, 100, 40, "VTR 1", true, "VTR 2"},
-    {"Vertical Fader", 0x0400, 30, 150, "", false, nullptr},
-    {"Horizontal Fader", 0x0800, 150, 30, "", false, nullptr},
-};
-
-struct Row {
-    std::string group, name;
-    double us;
-    double stock;  // the stock reference measured beside it (0: none)
-    double floor;  // the copy floor measured beside it (0: none)
-};
-std::vector<Row> g_rows;
-
-void AddRow(const std::string &group, const std::string &name, double us, double stock, double floor)
-{
-    g_rows.push_back({group, name, us, stock, floor});
-}
-
-void Repaint(HWND hwnd)
-{
-    InvalidateRect(hwnd, nullptr, FALSE);
-    UpdateWindow(hwnd);
-}
-
-// A window whose paint does nothing but BeginPaint / EndPaint: what any paint
-// costs the window system before the first pixel is drawn.
-LRESULT CALLBACK EmptyProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
-{
-    if (msg == WM_PAINT) {
-        PAINTSTRUCT ps;
-        BeginPaint(hwnd, &ps);
-        EndPaint(hwnd, &ps);
-        return 0;
-    }
-    return DefWindowProcA(hwnd, msg, wParam, lParam);
-}
-
-void RegisterEmpty()
-{
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = EmptyProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "CCBenchEmpty";
-    RegisterClassA(&wc);
-}
-
-// One BitBlt of a w x h area from a memory DC to the window: no paint can beat it.
-struct CopyFloor {
-    HWND hwnd;
-    HDC dc, mem;
-    HBITMAP bmp;
-    HGDIOBJ old;
-    int w, h;
-    CopyFloor(HWND target, int cw, int ch) : hwnd(target), w(cw), h(ch)
-    {
-        dc = GetDC(hwnd);
-        mem = CreateCompatibleDC(dc);
-        bmp = CreateCompatibleBitmap(dc, w, h);
-        old = SelectObject(mem, bmp);
-        PatBlt(mem, 0, 0, w, h, WHITENESS);
-    }
-    ~CopyFloor()
-    {
-        SelectObject(mem, old);
-        DeleteObject(bmp);
-        DeleteDC(mem);
-        ReleaseDC(hwnd, dc);
-    }
-    Op op()
-    {
-        return [this](int) {
-            BitBlt(dc, 0, 0, w, h, mem, 0, 0, SRCCOPY);
-            GdiFlush();
-        };
-    }
-};
-
-void Click(HWND hwnd, int x, int y)
-{
-    SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-    HWND up = GetCapture() ? GetCapture() : hwnd;
-    SendMessageA(up, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
-    UpdateWindow(hwnd);
-}
-
-// Stock controls of the sizes the kinds use.
-struct Stock {
-    HWND btn, stat, empty, trackV, trackH;
-};
-
-Stock MakeStock(HWND parent)
-{
-    Stock s;
-    s.btn = Child(parent, "BUTTON", BS_PUSHBUTTON, "Play", 10, 10, 100, 40, 9001);
-    s.stat = Child(parent, "STATIC", SS_CENTER | WS_BORDER, "Channel 1", 120, 10, 100, 40, 9002);
-    s.empty = Child(parent, "CCBenchEmpty", 0, "", 10, 60, 100, 40, 9005);
-    s.trackV = Child(parent, TRACKBAR_CLASSA, TBS_VERT, "", 230, 10, 30, 150, 9003);
-    s.trackH = Child(parent, TRACKBAR_CLASSA, TBS_HORZ, "", 270, 10, 150, 30, 9004);
-    SendMessageA(s.trackV, TBM_SETRANGE, TRUE, MAKELPARAM(1, 100));
-    SendMessageA(s.trackH, TBM_SETRANGE, TRUE, MAKELPARAM(1, 100));
-    return s;
-}
-
-// One drag step on a stock trackbar: the thumb pressed, then moves back and forth.
-Op TrackbarStep(HWND track, bool vert, int *tx, int *ty)
-{
-    RECT thumb;
-    SendMessageA(track, TBM_GETTHUMBRECT, 0, (LPARAM)&thumb);
-    *tx = (thumb.left + thumb.right) / 2;
-    *ty = (thumb.top + thumb.bottom) / 2;
-    int x = *tx, y = *ty;
-    return [track, vert, x, y](int i) {
-        int d = (i & 1) ? 20 : 0;
-        SendMessageA(track, WM_MOUSEMOVE, MK_LBUTTON, vert ? MAKELPARAM(x, y + d) : MAKELPARAM(x + d, y));
-        UpdateWindow(track);
-    };
-}
-
-void RunStock(const Stock &s)
-{
-    CopyFloor fb(s.btn, 100, 40), fv(s.trackV, 30, 150), fh(s.trackH, 150, 30);
-    Op pb = [&](int) { Repaint(s.btn); }, ps = [&](int) { Repaint(s.stat); };
-    Op pe = [&](int) { Repaint(s.empty); };
-    Op fbo = fb.op(), fvo = fv.op(), fho = fh.op();
-    Timing t = Measure(pb, &ps, &fbo);
-    AddRow("paint", "stock BUTTON 100x40", t.us[0], t.us[0], t.us[2]);
-    AddRow("paint", "stock STATIC 100x40", t.us[1], t.us[0], t.us[2]);
-    AddRow("paint", "floor BitBlt 100x40", t.us[2], t.us[0], t.us[2]);
-    t = Measure(pe, &pb, &fbo);
-    AddRow("paint", "empty window paint 100x40", t.us[0], t.us[1], t.us[2]);
-    Op pv = [&](int) { Repaint(s.trackV); }, ph = [&](int) { Repaint(s.trackH); };
-    t = Measure(pv, &fvo);
-    AddRow("paint", "stock trackbar 30x150", t.us[0], t.us[0], t.us[1]);
-    t = Measure(ph, &fho);
-    AddRow("paint", "stock trackbar 150x30", t.us[0], t.us[0], t.us[1]);
-}
-
-void RunKinds(HWND parent)
-{
-    Stock s = MakeStock(parent);
-    RunStock(s);
-    const char *labels[2] = {"Play", "Stop"};
-    Op stockText = [&](int i) {
-        SetWindowTextA(s.btn, labels[i & 1]);
-        UpdateWindow(s.btn);
-    };
-    Op stockClick = [&](int) {
-        SendMessageA(s.btn, BM_CLICK, 0, 0);
-        UpdateWindow(s.btn);
-    };
-    Timing t = Measure(stockText);
-    AddRow("label", "stock BUTTON SetWindowTextA", t.us[0], t.us[0], 0);
-    t = Measure(stockClick);
-    AddRow("press", "stock BUTTON BM_CLICK", t.us[0], t.us[0], 0);
-
-    std::vector<HWND> made;
-    int x = 430, y = 10;
-    for (const Kind &k : kKinds) {
-        HWND c = Child(parent, "VEK_CC_Button", k.style, k.text, x, y, k.w, k.h, 100 + (int)(&k - kKinds));
-        made.push_back(c);
-        bool fader = (k.style & 0x0C00) != 0, vert = (k.style & 0x0400) != 0;
-        HWND stock = fader ? (vert ? s.trackV : s.trackH) : s.btn;
-        CopyFloor fl(c, k.w, k.h);
-        Op paint = [&](int) { Repaint(c); }, stockPaint = [&](int) { Repaint(stock); }, flo = fl.op();
-        char name[96];
-        snprintf(name, sizeof name, "%s %dx%d", k.name, k.w, k.h);
-        t = Measure(paint, &stockPaint, &flo);
-        AddRow("paint", name, t.us[0], t.us[1], t.us[2]);
-        if (k.label2) {
-            const char *two[2] = {k.text, k.label2};
-            Op label = [&](int i) {
-                SendMessageA(c, WM_SETTEXT, 0, (LPARAM)two[i & 1]);
-                UpdateWindow(c);
-            };
-            t = Measure(label, &stockText);
-            AddRow("label", k.name, t.us[0], t.us[1], 0);
-        }
-        if (k.button) {
-            Op click = [&](int) { Click(c, k.w / 2, k.h / 2); };
-            t = Measure(click, &stockClick);
-            AddRow("press", k.name, t.us[0], t.us[1], 0);
-        }
-        if (fader) {
-            // Each batch starts with its own press (untimed); the moves then alternate.
-            int tx, ty;
-            Op trackMove = TrackbarStep(stock, vert, &tx, &ty);
-            Op trackStep = [&](int i) {
-                if (i < 0) SendMessageA(stock, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(tx, ty));
-                else trackMove(i);
-            };
-            Op faderStep = [&](int i) {
-                int p = (i & 1) ? 60 : 90;
-                UINT msg = i < 0 ? WM_LBUTTONDOWN : WM_MOUSEMOVE;
-                SendMessageA(c, msg, MK_LBUTTON, vert ? MAKELPARAM(15, p) : MAKELPARAM(p, 15));
-                UpdateWindow(c);
-            };
-            t = Measure(faderStep, &trackStep);
-            SendMessageA(c, WM_LBUTTONUP, 0, MAKELPARAM(15, 15));
-            SendMessageA(stock, WM_LBUTTONUP, 0, MAKELPARAM(tx, ty));
-            AddRow("drag", std::string("stock trackbar ") + (vert ? "vertical" : "horizontal"), t.us[1], t.us[1], 0);
-            AddRow("drag", k.name, t.us[0], t.us[1], 0);
-        }
-        y += k.h + 6;
-        if (y > 400) {
-            y = 10;
-            x += 160;
+    for (int i = 1; i < argc; i++) {
+        const char *a = argv[i], *next = i + 1 < argc ? argv[i + 1] : nullptr;
+        long n = 0;
+        double d = 0;
+        if (!strcmp(a, "--smoke")) {
+            g_opt.smoke = true;
+            g_opt.batches = 3;
+            g_opt.perBatch = 2;
+            g_opt.seconds = 0.2;
+            g_opt.panelSeconds = 0.5;
+            g_opt.panelControls = 60;
+        } else if (!strcmp(a, "--profile")) {
+            g_opt.profile = true;
+        } else if (!strcmp(a, "--count-calls")) {
+            g_opt.countCalls = true;
+        } else if (!strcmp(a, "--csv") && next) {
+            g_opt.csv = argv[++i];
+        } else if (!strcmp(a, "--before") && next) {
+            g_opt.before = argv[++i];
+        } else if (!strcmp(a, "--only") && next) {
+            g_opt.only = argv[++i];
+        } else if (!strcmp(a, "--batches") && ParseLong(next, 1, 1000, &n)) {
+            g_opt.batches = (int)n;
+            i++;
+        } else if (!strcmp(a, "--seconds") && ParseDouble(next, 0.01, 60, &d)) {
+            g_opt.seconds = d;
+            g_opt.panelSeconds = 4 * d;
+            i++;
+        } else if (!strcmp(a, "--panel") && ParseLong(next, 0, 2000, &n)) {
+            g_opt.panelControls = (int)n;
+            i++;
+        } else {
+            fprintf(stderr, "cc_bench: bad argument '%s'\n%s", a, kUsage);
+            return false;
         }
     }
-    for (HWND c : made) DestroyWindow(c);
-    DestroyWindow(s.btn);
-    DestroyWindow(s.stat);
-    DestroyWindow(s.empty);
-    DestroyWindow(s.trackV);
-    DestroyWindow(s.trackH);
+    return true;
 }
 
-// A whole panel of controls repainted at once (parent and all children).
-HWND MakePanel(int n, bool empty)
+// Ends the process if the run overstays its limit (a control that never
+// finishes a paint would otherwise hold the run for ever).
+DWORD WINAPI Watchdog(LPVOID param)
 {
-    HWND panel = MakeParent(1280, 960);
-    int cols = 20;
-    int cw = 1280 / cols, ch = 960 / ((n + cols - 1) / cols);
-    for (int i = 0; i < n; i++) {
-        const Kind &k = kKinds[i % (sizeof kKinds / sizeof kKinds[0])];
-        CreateWindowExA(0, empty ? "CCBenchEmpty" : "VEK_CC_Button", k.text, WS_CHILD | WS_VISIBLE | k.style,
-                        (i % cols) * cw + 2, (i / cols) * ch + 2, cw - 4, ch - 4, panel, (HMENU)(INT_PTR)(1000 + i),
-                        GetModuleHandleA(nullptr), nullptr);
-    }
-    Pump();
-    return panel;
+    Sleep((DWORD)(UINT_PTR)param);
+    fprintf(stderr, "cc_bench: time limit reached, run abandoned\n");
+    fflush(stderr);
+    ExitProcess(3);
 }
 
-void RunPanel()
+void Ratio(char *out, size_t size, double value, double ref, const char *fmt)
 {
-    int n = g_opt.panelControls;
-    HWND panel = MakePanel(n, false), floorPanel = MakePanel(n, true);
-    Op redraw = [&](int) { RedrawWindow(panel, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW); };
-    Op redrawEmpty = [&](int) {
-        RedrawWindow(floorPanel, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    };
-    int saved = g_opt.perBatch;
-    g_opt.perBatch = g_opt.smoke ? 1 : 3;
-    Timing t = Measure(redraw, &redrawEmpty);
-    g_opt.perBatch = saved;
-    char name[64];
-    snprintf(name, sizeof name, "panel of %d controls (ms)", n);
-    AddRow("panel", name, t.us[0] / 1000.0, 0, t.us[1] / 1000.0);
-    snprintf(name, sizeof name, "panel of %d empty windows (ms)", n);
-    AddRow("panel", name, t.us[1] / 1000.0, 0, t.us[1] / 1000.0);
-    DestroyWindow(panel);
-    DestroyWindow(floorPanel);
+    out[0] = '\0';
+    if (ref > 0) snprintf(out, size, fmt, value / ref);
 }
 
-void Report()
+void PrintTable()
 {
-    printf("%-8s %-34s %12s %9s %9s\n", "group", "row", "median", "x stock", "x floor");
-    for (const Row &r : g_rows) {
-        char stock[16] = "", fl[16] = "";
-        if (r.stock > 0) snprintf(stock, sizeof stock, "%.2f", r.us / r.stock);
-        if (r.floor > 0) snprintf(fl, sizeof fl, "%.1f", r.us / r.floor);
-        printf("%-8s %-34s %9.2f %s %9s %9s\n", r.group.c_str(), r.name.c_str(), r.us,
-               r.group == "panel" ? "ms" : "us", stock, fl);
-    }
-    if (g_opt.csv) {
-        FILE *f = fopen(g_opt.csv, "w");
-        if (f) {
-            fprintf(f, "group,row,median,unit,ratio_stock,ratio_floor\n");
-            for (const Row &r : g_rows)
-                fprintf(f, "%s,%s,%.3f,%s,%.3f,%.3f\n", r.group.c_str(), r.name.c_str(), r.us,
-                        r.group == "panel" ? "ms" : "us", r.stock > 0 ? r.us / r.stock : 0.0,
-                        r.floor > 0 ? r.us / r.floor : 0.0);
-            fclose(f);
-        }
+    printf("%-8s %-42s %12s %8s %8s %8s %6s\n", "group", "row", "median", "x stock", "x floor", "x before", "iqr%");
+    for (const Row &r : Rows()) {
+        char stock[24], fl[24], before[24];
+        Ratio(stock, sizeof stock, r.value, r.stock, "%.2f");
+        Ratio(fl, sizeof fl, r.value, r.floor, "%.1f");
+        Ratio(before, sizeof before, r.value, r.before, "%.2f");
+        printf("%-8s %-42s %9.2f %s %8s %8s %8s %6.0f%s\n", r.group.c_str(), r.name.c_str(), r.value, r.unit, stock,
+               fl, before, r.spread * 100, r.ok ? "" : "  FAILED");
     }
     fflush(stdout);
+}
+
+double Over(double value, double ref) { return ref > 0 ? value / ref : 0.0; }
+
+// Rows as CSV; the number of lines written (header included), 0 on failure.
+int WriteCsv(const char *path)
+{
+    FILE *f = fopen(path, "w");
+    if (!f) return 0;
+    int lines = fprintf(f, "group,row,median,unit,ratio_stock,ratio_floor,ratio_before,iqr_pct,ok\n") > 0;
+    for (const Row &r : Rows()) {
+        std::string name = r.name;
+        for (char &c : name)
+            if (c == ',' || c == '"') c = ';';
+        lines += fprintf(f, "%s,%s,%.3f,%s,%.3f,%.3f,%.3f,%.1f,%d\n", r.group.c_str(), name.c_str(), r.value, r.unit,
+                         Over(r.value, r.stock), Over(r.value, r.floor), Over(r.value, r.before), r.spread * 100,
+                         r.ok ? 1 : 0) > 0;
+    }
+    return fclose(f) == 0 ? lines : 0;
+}
+
+int CountLines(const char *path)
+{
+    FILE *f = fopen(path, "r");
+    if (!f) return 0;
+    int n = 0, c;
+    while ((c = fgetc(f)) != EOF) n += c == '\n';
+    fclose(f);
+    return n;
+}
+
+// Every planned row is there exactly once, worked, and has a positive median.
+bool CheckRows(const std::vector<std::string> &expected)
+{
+    std::map<std::string, int> seen;
+    bool good = true;
+    for (const Row &r : Rows()) {
+        std::string key = r.group + " " + r.name;
+        seen[key]++;
+        if (!r.ok || !(r.value > 0) || !isfinite(r.value)) {
+            fprintf(stderr, "cc_bench: row '%s' did not measure (median %g, %s)\n", key.c_str(), r.value,
+                    r.ok ? "ran" : "failed");
+            good = false;
+        }
+    }
+    for (const std::string &e : expected) {
+        if (seen[e] != 1) {
+            fprintf(stderr, "cc_bench: row '%s' produced %d times\n", e.c_str(), seen[e]);
+            good = false;
+        }
+    }
+    if (Rows().size() != expected.size()) {
+        fprintf(stderr, "cc_bench: %u rows, expected %u\n", (unsigned)Rows().size(), (unsigned)expected.size());
+        good = false;
+    }
+    return good;
 }
 
 }  // namespace
 
 int main(int argc, char **argv)
 {
-    for (int i = 1; i < argc; i++) {
-        if (!strcmp(argv[i], "--smoke")) {
-            g_opt.smoke = true;
-            g_opt.batches = 3;
-            g_opt.perBatch = 2;
-            g_opt.maxSeconds = 0.2;
-            g_opt.panelControls = 60;
-        } else if (!strcmp(argv[i], "--csv") && i + 1 < argc) {
-            g_opt.csv = argv[++i];
-        }
-    }
-    QueryPerformanceFrequency(&g_freq);
+    if (!ParseArgs(argc, argv)) return 2;
+    DWORD limitMs = g_opt.smoke ? 200000 : 1200000;
+    HANDLE dog = CreateThread(nullptr, 0, Watchdog, (LPVOID)(UINT_PTR)limitMs, 0, nullptr);
+    if (dog) CloseHandle(dog);
     INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_BAR_CLASSES};
     InitCommonControlsEx(&icc);
     if (!LoadLibraryA("KERV_CC.DLL")) {
         fprintf(stderr, "cc_bench: KERV_CC.DLL not found\n");
         return 1;
     }
-    RegisterEmpty();
-    HWND parent = MakeParent(800, 480);
-    RunKinds(parent);
-    DestroyWindow(parent);
-    RunPanel();
-    Report();
-    // The smoke run checks that every row is there.
-    size_t expected = 18 + 10 + 9 + 4 + 2;  // paint, label, press, drag, panel
-    if (g_rows.size() != expected) {
-        fprintf(stderr, "cc_bench: %u rows, expected %u\n", (unsigned)g_rows.size(), (unsigned)expected);
-        return 2;
+    if (g_opt.before && !LoadBaseline(g_opt.before)) {
+        fprintf(stderr, "cc_bench: baseline '%s' not loaded\n", g_opt.before);
+        return 1;
     }
-    return 0;
+    RegisterEmpty();
+    std::vector<std::string> expected = ExpectedKindRows();
+    HWND parent = MakeParent(1120, 480);
+    RunKinds(parent);
+    if (g_opt.profile) {
+        RunProfile(parent);
+        std::vector<std::string> more = ExpectedProfileRows();
+        expected.insert(expected.end(), more.begin(), more.end());
+    }
+    DestroyWindow(parent);
+    if (!g_opt.only && g_opt.panelControls > 0) {
+        RunPanel();
+        std::vector<std::string> more = ExpectedPanelRows();
+        expected.insert(expected.end(), more.begin(), more.end());
+    }
+    if (g_opt.countCalls) return 0;
+    PrintTable();
+    bool good = true;
+    if (g_opt.csv) {
+        int lines = WriteCsv(g_opt.csv);
+        if (lines != (int)Rows().size() + 1 || CountLines(g_opt.csv) != lines) {
+            fprintf(stderr, "cc_bench: CSV '%s' not written whole\n", g_opt.csv);
+            good = false;
+        }
+    }
+    if (!g_opt.only && !CheckRows(expected)) good = false;
+    fflush(stderr);
+    return good ? 0 : 2;
 }
