@@ -151,37 +151,61 @@ void RunStock(const Stock &s)
     AddRow("paint", "stock trackbar 150x30", t.us[0], {t.us[0], t.us[1]}, t.spread[0], s.trackH != nullptr);
 }
 
-// One drag step on a stock trackbar: the thumb is pressed (untimed), then moves
-// back and forth by 20 pixels.
-Op TrackbarStep(HWND track, bool vert)
-{
-    RECT thumb = {0, 0, 0, 0};
-    SendMessageA(track, TBM_GETTHUMBRECT, 0, (LPARAM)&thumb);
-    int x = (thumb.left + thumb.right) / 2, y = (thumb.top + thumb.bottom) / 2;
-    return [track, vert, x, y](int i) {
-        if (i < 0) {
-            SendMessageA(track, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-            return;
-        }
-        int d = (i & 1) ? 20 : 0;
-        SendMessageA(track, WM_MOUSEMOVE, MK_LBUTTON, vert ? MAKELPARAM(x, y + d) : MAKELPARAM(x + d, y));
-        UpdateWindow(track);
-    };
-}
+// Drag steps on a stock trackbar: each batch puts the thumb back in the middle
+// and presses it (untimed); the moves then go back and forth by 20 pixels, so
+// every step moves the thumb. Counts the steps and the scroll reports.
+struct TrackDrag {
+    HWND track;
+    bool vert;
+    int x = 0, y = 0, away = 0, steps = 0, scrolls = 0;
+    TrackDrag(HWND t, bool v) : track(t), vert(v) {}
+    Op op()
+    {
+        return [this](int i) {
+            if (i < 0) {
+                SendMessageA(track, WM_LBUTTONUP, 0, 0);
+                SendMessageA(track, TBM_SETPOS, TRUE, 50);
+                RECT thumb = {0, 0, 0, 0};
+                SendMessageA(track, TBM_GETTHUMBRECT, 0, (LPARAM)&thumb);
+                x = (thumb.left + thumb.right) / 2;
+                y = (thumb.top + thumb.bottom) / 2;
+                SendMessageA(track, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+                UpdateWindow(track);
+                away = 0;
+                return;
+            }
+            away ^= 1;
+            int d = away ? 20 : 0, before = g_reports.scrolls;
+            SendMessageA(track, WM_MOUSEMOVE, MK_LBUTTON, vert ? MAKELPARAM(x, y + d) : MAKELPARAM(x + d, y));
+            UpdateWindow(track);
+            steps++;
+            scrolls += g_reports.scrolls > before;
+        };
+    }
+};
 
-// A fader drag step: each batch starts with its own press (untimed); the moves
-// then alternate between two knob positions. Counts the notifications.
-Op FaderStep(HWND c, bool vert, int *commands)
-{
-    return [c, vert, commands](int i) {
-        int p = (i & 1) ? 60 : 90;
-        UINT msg = i < 0 ? WM_LBUTTONDOWN : WM_MOUSEMOVE;
-        int before = g_reports.commands;
-        SendMessageA(c, msg, MK_LBUTTON, vert ? MAKELPARAM(15, p) : MAKELPARAM(p, 15));
-        UpdateWindow(c);
-        if (i >= 0) *commands += g_reports.commands - before;
-    };
-}
+// Fader drag steps: each batch starts with its own press (untimed) at 60; the
+// moves then go to 90 and back, so every step moves the knob. Counts the steps
+// that notified.
+struct FaderDrag {
+    HWND fader;
+    bool vert;
+    int away = 0, steps = 0, notified = 0;
+    FaderDrag(HWND f, bool v) : fader(f), vert(v) {}
+    Op op()
+    {
+        return [this](int i) {
+            away = i < 0 ? 0 : away ^ 1;
+            int p = away ? 90 : 60, before = g_reports.commands;
+            UINT msg = i < 0 ? WM_LBUTTONDOWN : WM_MOUSEMOVE;
+            SendMessageA(fader, msg, MK_LBUTTON, vert ? MAKELPARAM(15, p) : MAKELPARAM(p, 15));
+            UpdateWindow(fader);
+            if (i < 0) return;
+            steps++;
+            notified += g_reports.commands > before;
+        };
+    }
+};
 
 Op LabelChange(HWND c, const Kind &k, int *last)
 {
@@ -230,20 +254,20 @@ void RunKind(const Kind &k, HWND c, HWND cb, const Stock &s, const Op &stockText
         AddRow("press", k.name, t.us[0], {At(t, is), 0, At(t, ib)}, t.spread[0], c && g_reports.commands > before);
     }
     if (fader) {
-        int commands = 0, commandsB = 0;
-        Op step = FaderStep(c, vert, &commands), stepB = FaderStep(cb, vert, &commandsB);
-        Op trackStep = TrackbarStep(stock, vert);
+        FaderDrag drag(c, vert), dragB(cb, vert);
+        TrackDrag track(stock, vert);
+        Op step = drag.op(), stepB = dragB.op(), trackStep = track.op();
         OpSet ds;
         ds.Add(&step);
         ib = ds.Add(cb ? &stepB : nullptr);
         is = ds.Add(&trackStep);
-        int scrolls = g_reports.scrolls;
         t = Measure(ds.ops);
         SendMessageA(c, WM_LBUTTONUP, 0, MAKELPARAM(15, 15));
         if (cb) SendMessageA(cb, WM_LBUTTONUP, 0, MAKELPARAM(15, 15));
         SendMessageA(stock, WM_LBUTTONUP, 0, 0);
-        AddRow("drag", DragRefName(k), At(t, is), {At(t, is)}, t.spread[is], g_reports.scrolls > scrolls);
-        AddRow("drag", k.name, t.us[0], {At(t, is), 0, At(t, ib)}, t.spread[0], c && commands > 0);
+        // Every step must have moved the knob or thumb (and reported it).
+        AddRow("drag", DragRefName(k), At(t, is), {At(t, is)}, t.spread[is], track.scrolls == track.steps);
+        AddRow("drag", k.name, t.us[0], {At(t, is), 0, At(t, ib)}, t.spread[0], c && drag.notified == drag.steps);
     }
 }
 

@@ -122,7 +122,15 @@ std::vector<Row> &Rows()
 void AddRow(const std::string &group, const std::string &name, double value, const RowRefs &refs, double spread,
             bool ok, const char *unit)
 {
-    if (g_opt.countCalls) printf("mark %d %s %s\n", (int)value, group.c_str(), name.c_str());
+    if (g_opt.countCalls) {
+        // Which row each mark measured; a reference is named after the row it served.
+        printf("mark %d %s %s\n", (int)value, group.c_str(), name.c_str());
+        const double ref[3] = {refs.stock, refs.floor, refs.before};
+        const char *what[3] = {"stock", "floor", "before"};
+        for (int i = 0; i < 3; i++)
+            if (ref[i] > 0 && ref[i] != value)
+                printf("mark %d %s %s (%s)\n", (int)ref[i], group.c_str(), name.c_str(), what[i]);
+    }
     Rows().push_back({group, name, value, unit, refs.stock, refs.floor, refs.before, spread, ok});
 }
 

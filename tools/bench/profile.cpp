@@ -119,6 +119,14 @@ void RunProfile(HWND parent)
         {"CCDraw_Line memory DC", [&](int) { CCDraw_Line(img.dc, 1, 20, 99, 20, 0); }},
         {"CCDraw_Text one line", [&](int) { CCDraw_Text(img.dc, 0, 8, W, H, 0, 0, one); }},
         {"CCDraw_Text two lines", [&](int) { CCDraw_Text(img.dc, 0, 8, W, H, 0, 0, two); }},
+        // The one-line label as drawn before: each offset measured on its own.
+        {"CCDraw_Text one line measured twice",
+         [&](int) {
+             int dx = CCDraw_TextOffsetX(img.dc, one, W), dy = CCDraw_TextOffsetY(img.dc, one, H);
+             CCDraw_SetBkColour(img.dc, 8);
+             CCDraw_SetTextColour(img.dc, 0);
+             TextOutA(img.dc, dx, dy, one, (int)strlen(one));
+         }},
         {"TextOutA one line", [&](int) { TextOutA(img.dc, 10, 10, one, (int)strlen(one)); }},
         {"GetTextExtentPoint32A",
          [&](int) {
@@ -176,6 +184,16 @@ void RunProfile(HWND parent)
              DeleteObject(b);
          }},
         {"CCGetSlot", [&](int) { slot += CCGetSlot(win, 5); }},
+        // Six slots a look reads: one look-up each, or one view for all.
+        {"six slots by CCGetSlot",
+         [&](int) {
+             for (int i = 0; i < 6; i++) slot += CCGetSlot(win, i);
+         }},
+        {"six slots through CCSlotView",
+         [&](int) {
+             const LONG *v = CCSlotView(win);
+             for (int i = 0; i < 6; i++) slot += v[i];
+         }},
         {"IsWindowEnabled", [&](int) { slot += IsWindowEnabled(win); }},
         {"GlobalLock+GlobalUnlock",
          [&](int) {

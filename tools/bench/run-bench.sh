@@ -4,6 +4,10 @@
 #   run-bench.sh [build dir] [git revision to measure beside] [-- cc_bench options]
 # With a revision, that revision's library is built in <build>/bench/before and
 # every kind, label, press, drag and the panel are measured beside it.
+# The program and its wineserver run on one CPU (BENCH_CPU, default the last;
+# BENCH_CPU=all leaves them free): every request then hands over on that CPU,
+# instead of waking an idle one, which on a virtual machine costs tens of
+# microseconds and makes the figures jump.
 set -e
 build=${1:-build}
 [ $# -gt 0 ] && shift
@@ -29,12 +33,19 @@ if [ -n "$before" ]; then
 fi
 WINEPREFIX=$build/wine
 export WINEPREFIX
-"$build/wine-run.sh" cmd /c exit >/dev/null 2>&1 || true   # creates the prefix once
-wineserver -p 2>/dev/null || true
+[ -f "$WINEPREFIX/.cc-ready" ] || "$build/wine-run.sh" cmd /c exit >/dev/null 2>&1 || true  # the prefix, once
+wineserver -w 2>/dev/null || true   # a server already running would not be pinned: let it end
+cpu=${BENCH_CPU:-$(($(nproc) - 1))}
+pin=""
+if [ "$cpu" != all ] && command -v taskset >/dev/null; then
+    pin="taskset -c $cpu"
+    echo "pinned to CPU $cpu"
+fi
+$pin wineserver -p 2>/dev/null || true
 trap 'wineserver -k 2>/dev/null || true' EXIT
 # The output goes to a file first: Wine's helper processes keep a pipe open.
 rc=0
-(cd "$build/bin" && "$build/wine-run.sh" ./cc_bench.exe "$@" </dev/null >"$out/bench.txt" 2>"$out/bench.err") || rc=$?
+(cd "$build/bin" && $pin "$build/wine-run.sh" ./cc_bench.exe "$@" </dev/null >"$out/bench.txt" 2>"$out/bench.err") || rc=$?
 tr -d '\r' <"$out/bench.txt"
 tr -d '\r' <"$out/bench.err" >&2
 exit $rc

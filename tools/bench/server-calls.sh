@@ -26,7 +26,7 @@ wait $server 2>/dev/null || true
 trap - EXIT
 tr -d '\r' <"$out/marks.txt" | grep '^mark ' >"$out/marks.map" || true
 awk -v reps=20 '
-    FNR == NR { id = $2; $1 = $2 = ""; sub(/^  /, ""); names[id] = (names[id] ? names[id] " = " : "") $0; next }
+    FNR == NR { id = $2; $1 = $2 = ""; sub(/^  /, ""); if (!(id in names)) names[id] = $0; next }
     /ccbench:[0-9]+:begin/ {
         match($0, /ccbench:[0-9]+/); cur = substr($0, RSTART + 8, RLENGTH - 8); tid = $1
         total = 0; for (k in cnt) delete cnt[k]; next
