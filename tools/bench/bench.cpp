@@ -154,6 +154,15 @@ bool CheckRows(const std::vector<std::string> &expected)
     for (const Row &r : Rows()) {
         std::string key = r.group + " " + r.name;
         seen[key]++;
+        // With a baseline, every row of a kind (and the panel) has its twin measured.
+        bool subject = r.group != "profile" && r.name.compare(0, 6, "stock ") != 0 &&
+                       r.name.compare(0, 6, "floor ") != 0 && r.name.compare(0, 6, "empty ") != 0 &&
+                       r.name.find("stock controls") == std::string::npos &&
+                       r.name.find("empty windows") == std::string::npos;
+        if (g_beforeClass && subject && !(r.before > 0)) {
+            fprintf(stderr, "cc_bench: row '%s' has no baseline figure\n", key.c_str());
+            good = false;
+        }
         if (!r.ok || !(r.value > 0) || !isfinite(r.value)) {
             fprintf(stderr, "cc_bench: row '%s' did not measure (median %g, %s)\n", key.c_str(), r.value,
                     r.ok ? "ran" : "failed");
