@@ -43,15 +43,21 @@ struct Image {
     Image &operator=(const Image &) = delete;
 };
 
-// The plaque outline of a 100 x 40 Ident Text (bx = 2, by = 3), ready for fills.
+// The plaque lines of a 100 x 40 Ident Text (bx = 2, by = 3): outer and inner
+// rectangles and the four corner lines that part the bands, ready for fills.
 void DrawPlaqueLines(HDC dc)
 {
+    const int bx = 2, by = 3;
     Rectangle(dc, 0, 0, W, H);
-    Rectangle(dc, 2, 3, W - 2, H - 3);
+    Rectangle(dc, bx, by, W - bx, H - by);
     MoveToEx(dc, 0, 0, nullptr);
-    LineTo(dc, 2, 3);
+    LineTo(dc, bx, by);
     MoveToEx(dc, W, 0, nullptr);
-    LineTo(dc, W - 2, 3);
+    LineTo(dc, W - bx, by);
+    MoveToEx(dc, bx, H - by, nullptr);
+    LineTo(dc, 0, H);
+    MoveToEx(dc, W - bx, H - by, nullptr);
+    LineTo(dc, W, H);
 }
 
 void MeasurePieces(const std::vector<Piece> &pieces)
@@ -157,7 +163,7 @@ void RunProfile(HWND parent)
              SelectObject(img.dc, o);
              DeleteObject(f);
          }},
-        {"ExtFloodFill one band",
+        {"ExtFloodFill top band",
          [&](int i) {
              if (i < 0) {
                  DrawPlaqueLines(img.dc);
