@@ -65,6 +65,8 @@ bool Selected(const std::string &name);
 // Parent windows count what their children report.
 struct Reports {
     int commands, scrolls;
+    HWND watch;   // notifications from this control are also counted apart
+    int watched;
 };
 extern Reports g_reports;
 HWND MakeParent(int w, int h);

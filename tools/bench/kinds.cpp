@@ -249,9 +249,11 @@ void RunKind(const Kind &k, HWND c, HWND cb, const Stock &s, const Op &stockText
         ps.Add(&click);
         ib = ps.Add(cb ? &clickB : nullptr);
         is = ps.Add(&stockClick);
-        int before = g_reports.commands;
+        g_reports.watch = c;  // the stock button reports too: count the kind's own
+        g_reports.watched = 0;
         t = Measure(ps.ops);
-        AddRow("press", k.name, t.us[0], {At(t, is), 0, At(t, ib)}, t.spread[0], c && g_reports.commands > before);
+        g_reports.watch = nullptr;
+        AddRow("press", k.name, t.us[0], {At(t, is), 0, At(t, ib)}, t.spread[0], c && g_reports.watched > 0);
     }
     if (fader) {
         FaderDrag drag(c, vert), dragB(cb, vert);
@@ -344,7 +346,8 @@ void RunKinds(HWND parent)
         const Kind &k = kKinds[i];
         if (!Selected(k.name)) continue;
         HWND c = Child(parent, "VEK_CC_Button", k.style, k.text, x, y, k.w, k.h, 100 + i);
-        HWND cb = g_beforeClass ? Child(parent, g_beforeClass, k.style, k.text, x + 160, y, k.w, k.h, 200 + i) : nullptr;
+        HWND cb = nullptr;  // the baseline twin, to the right
+        if (g_beforeClass) cb = Child(parent, g_beforeClass, k.style, k.text, x + 160, y, k.w, k.h, 200 + i);
         made.push_back(c);
         made.push_back(cb);
         RunKind(k, c, cb, s, stockText, stockClick);

@@ -143,6 +143,7 @@ LRESULT CALLBACK ParentProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     switch (msg) {
     case WM_COMMAND:
         g_reports.commands++;
+        if (g_reports.watch && (HWND)lParam == g_reports.watch) g_reports.watched++;
         return 0;
     case WM_VSCROLL:
     case WM_HSCROLL:
