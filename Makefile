@@ -1,10 +1,13 @@
 # Build, test and demo. `test` and `demo` install what is missing first.
 # DEMO_ARGS passes options to the demo, e.g. make demo DEMO_ARGS=--interactive
+# `bench` runs the benchmark (table printed, rows in build/bench/bench.csv);
+# BENCH_ARGS passes options (e.g. --profile), BENCH_BEFORE=<revision> measures
+# that revision's library beside this one.
 BUILD ?= build
 JOBS ?= 2
 export WINEPREFIX ?= $(CURDIR)/$(BUILD)/wine
 
-.PHONY: all bootstrap configure build test demo clean
+.PHONY: all bootstrap configure build test demo bench clean
 
 all: build
 
@@ -27,6 +30,10 @@ test: bootstrap
 demo: bootstrap
 	@$(MAKE) --no-print-directory build
 	@sh scripts/run-demo.sh $(BUILD) $(DEMO_ARGS)
+
+bench: bootstrap
+	@$(MAKE) --no-print-directory build
+	@sh tools/bench/run-bench.sh $(BUILD) $(BENCH_BEFORE) -- $(BENCH_ARGS)
 
 clean:
 	rm -rf $(BUILD)

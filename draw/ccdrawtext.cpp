@@ -11,11 +11,18 @@ static bool Extent(HDC hdc, const char *text, SIZE *size)
     return GetTextExtentPoint32A(hdc, text, (int)strlen(text), size) != 0;
 }
 
+// Vertical offset from a measured height; an extent that could not be measured gives 0.
+static int OffsetY(bool measured, const SIZE &sz, int h)
+{
+    return measured && h > sz.cy ? (h - sz.cy) / 2 : 0;
+}
+
 int CCDraw_TextOffsetY(HDC hdc, const char *text, int h)
 {
     SIZE sz;
-    if (!text || !Extent(hdc, text, &sz)) return 0;
-    return h > sz.cy ? (h - sz.cy) / 2 : 0;
+    if (!text) return 0;
+    bool measured = Extent(hdc, text, &sz);
+    return OffsetY(measured, sz, h);
 }
 
 // Next token split at '|': runs of '|' are one separator, leading '|' skipped.
@@ -50,12 +57,15 @@ static void PutText(HDC hdc, LONG textColour, LONG bkColour, int x, int y, const
 }
 
 #ifndef CC_VARIANT_09
+// Horizontal offset from a measured width (0 when it could not be measured).
+static int OffsetX(const SIZE &sz, int w) { return w > sz.cx ? (w - sz.cx) / 2 : 0; }
+
 int CCDraw_TextOffsetX(HDC hdc, const char *text, int w)
 {
     SIZE sz;
     if (!text) return 0;
     Extent(hdc, text, &sz);
-    return w > sz.cx ? (w - sz.cx) / 2 : 0;
+    return OffsetX(sz, w);
 }
 
 void CCDraw_Text(HDC hdc, LONG textColour, LONG bkColour, int w, int h, int x, int y, const char *text)
@@ -66,8 +76,11 @@ void CCDraw_Text(HDC hdc, LONG textColour, LONG bkColour, int w, int h, int x, i
     // Lines are counted over the whole text; those cut off the work copy stay empty.
     int n = CountBars(text, strlen(text));
     if (n == 0) {
-        int dx = CCDraw_TextOffsetX(hdc, work, w), dy = CCDraw_TextOffsetY(hdc, work, h);
-        PutText(hdc, textColour, bkColour, x + dx, y + dy, work);
+        // One measurement gives both offsets (the same figures as
+        // CCDraw_TextOffsetX and CCDraw_TextOffsetY, each measuring on its own).
+        SIZE sz;
+        bool measured = Extent(hdc, work, &sz);
+        PutText(hdc, textColour, bkColour, x + OffsetX(sz, w), y + OffsetY(measured, sz, h), work);
         return;
     }
     TEXTMETRICA tm;
@@ -82,10 +95,9 @@ void CCDraw_Text(HDC hdc, LONG textColour, LONG bkColour, int w, int h, int x, i
     }
 }
 #else
-int CCDraw_TextOffsetX(HDC hdc, const char *text, int w, int justify)
+// Justified horizontal offset from a measured width.
+static int OffsetX(const SIZE &sz, int w, int justify)
 {
-    SIZE sz;
-    if (!text || !Extent(hdc, text, &sz)) return 0;
     if (w <= sz.cx) return 0;
     int dx;
     if (justify == 1) dx = w - sz.cx - 4;
@@ -93,6 +105,13 @@ int CCDraw_TextOffsetX(HDC hdc, const char *text, int w, int justify)
     else dx = (w - sz.cx) / 2;
     // A narrow right-justified label would start left of the box: draw it at 0.
     return dx < 0 ? 0 : dx;
+}
+
+int CCDraw_TextOffsetX(HDC hdc, const char *text, int w, int justify)
+{
+    SIZE sz;
+    if (!text || !Extent(hdc, text, &sz)) return 0;
+    return OffsetX(sz, w, justify);
 }
 
 void CCDraw_Text(HDC hdc, LONG textColour, LONG bkColour, int w, int h, int x, int y, int justify,
@@ -113,8 +132,12 @@ void CCDraw_Text(HDC hdc, LONG textColour, LONG bkColour, int w, int h, int x, i
     if (strcmp(label, " ") == 0) return;
     int n = CountBars(label, strlen(label));
     if (n == 0) {
-        unsigned dx = (unsigned short)CCDraw_TextOffsetX(hdc, label, w, justify);
-        unsigned dy = (unsigned short)CCDraw_TextOffsetY(hdc, label, h);
+        // One measurement gives both offsets (unmeasured: both 0, as each offset
+        // routine gives on its own).
+        SIZE sz;
+        bool measured = Extent(hdc, label, &sz);
+        unsigned dx = (unsigned short)(measured ? OffsetX(sz, w, justify) : 0);
+        unsigned dy = (unsigned short)OffsetY(measured, sz, h);
         PutText(hdc, textColour, bkColour, x + (int)dx, y + (int)dy, label);
         return;
     }

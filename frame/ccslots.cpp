@@ -32,6 +32,13 @@ LONG CCGetSlot(HWND hwnd, int index)
     return block ? block[index] : 0;
 }
 
+const LONG *CCSlotView(HWND hwnd)
+{
+    static const LONG zeros[CC_SLOT_COUNT] = {0};
+    LONG *block = hwnd ? SlotBlock(hwnd) : nullptr;
+    return block ? block : zeros;
+}
+
 void CCFreeSlots(HWND hwnd)
 {
     if (!hwnd) return;

@@ -12,6 +12,11 @@
 // and drop writes.
 LONG CCSetSlot(HWND hwnd, int index, LONG value);
 LONG CCGetSlot(HWND hwnd, int index);
+// The slot block for reading several slots with one look-up (each CCGetSlot
+// looks the block up again). Created on first access like CCGetSlot; where it
+// cannot be had, a block of zeros. It shows later CCSetSlot writes and stays
+// valid while the window exists: take it afresh in each routine.
+const LONG *CCSlotView(HWND hwnd);
 // Releases the window's slot block and clears extra word 0.
 void CCFreeSlots(HWND hwnd);
 

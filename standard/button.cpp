@@ -41,18 +41,16 @@ struct Label {
 
 
 // Face, then label, in the given colours; the label shifted by (off, off).
-void DrawLook(HWND hwnd, HDC dc, LONG face, LONG label, int pressed, int off)
+// s is the window's CCSlotView (one look-up for all the slots a look reads).
+void DrawLook(HWND hwnd, const LONG *s, HDC dc, LONG face, LONG label, int pressed, int off)
 {
-    int w = (int)CCGetSlot(hwnd, SLOT_W), h = (int)CCGetSlot(hwnd, SLOT_H);
+    int w = (int)s[SLOT_W], h = (int)s[SLOT_H];
     CCDraw_Bevel(dc, face, 0, 0, w, h, pressed);
     Label text(hwnd);
     CCDraw_Text(dc, label, face, w, h, off, off, text.text);
 }
 
-void DrawNormal(HWND hwnd, HDC dc)
-{
-    DrawLook(hwnd, dc, CCGetSlot(hwnd, SLOT_FACE), CCGetSlot(hwnd, SLOT_LABEL), 0, 0);
-}
+void DrawNormal(HWND hwnd, const LONG *s, HDC dc) { DrawLook(hwnd, s, dc, s[SLOT_FACE], s[SLOT_LABEL], 0, 0); }
 
 // Creation, and style changes (which carry no creation record: size from the client area).
 void Init(HWND hwnd, UINT msg, LPARAM lParam)
@@ -149,14 +147,15 @@ void CCbtn_Paint(HWND hwnd)
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd, &ps);
     if (!dc) return;
-    int w = (int)CCGetSlot(hwnd, SLOT_W), h = (int)CCGetSlot(hwnd, SLOT_H);
+    const LONG *s = CCSlotView(hwnd);
+    int w = (int)s[SLOT_W], h = (int)s[SLOT_H];
     {
         CCMemImage mem(dc, w, h);
         if (mem.ok()) {
-            DrawNormal(hwnd, mem.dc);
+            DrawNormal(hwnd, s, mem.dc);
             BitBlt(dc, 0, 0, w, h, mem.dc, 0, 0, SRCCOPY);
         } else {
-            DrawNormal(hwnd, dc);  // no memory image: draw straight on
+            DrawNormal(hwnd, s, dc);  // no memory image: draw straight on
         }
     }
     EndPaint(hwnd, &ps);
@@ -169,7 +168,7 @@ void CCbtn_PaintDirect(HWND hwnd)
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd, &ps);
     if (!dc) return;
-    DrawNormal(hwnd, dc);
+    DrawNormal(hwnd, CCSlotView(hwnd), dc);
     EndPaint(hwnd, &ps);
 }
 
@@ -179,7 +178,8 @@ void CCbtn_DrawDown(HWND hwnd)
     CCWindowDC wdc(hwnd);
     if (!wdc.dc) return;
     CCSetSlot(hwnd, SLOT_DOWN, 1);
-    DrawLook(hwnd, wdc.dc, CCGetSlot(hwnd, SLOT_FACE), CCGetSlot(hwnd, SLOT_LABEL), 1, 2);
+    const LONG *s = CCSlotView(hwnd);
+    DrawLook(hwnd, s, wdc.dc, s[SLOT_FACE], s[SLOT_LABEL], 1, 2);
 }
 
 // Disabled look: flat dark grey face, light grey label.
@@ -187,7 +187,7 @@ void CCbtn_DrawDisabled(HWND hwnd)
 {
     CCWindowDC wdc(hwnd);
     if (!wdc.dc) return;
-    DrawLook(hwnd, wdc.dc, COLOUR_DARK_GREY, COLOUR_LIGHT_GREY, 1, 0);
+    DrawLook(hwnd, CCSlotView(hwnd), wdc.dc, COLOUR_DARK_GREY, COLOUR_LIGHT_GREY, 1, 0);
 }
 
 // WM_SETTEXT: an option text changes colours and repaints; any other text replaces

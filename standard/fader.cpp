@@ -110,14 +110,15 @@ static void CCfade_Box(HDC dc, const FaderKind &k, LONG colour, int a, int la, i
 static void CCfade_Draw(HWND hwnd, HDC dc, const FaderKind &k, bool enabled)
 {
     const int maxSize = 0x7FFF;
-    int W = ClampInt((int)CCGetSlot(hwnd, 0), 0, maxSize), H = ClampInt((int)CCGetSlot(hwnd, 1), 0, maxSize);
+    const LONG *s = CCSlotView(hwnd);  // one look-up for the six slots read here
+    int W = ClampInt((int)s[0], 0, maxSize), H = ClampInt((int)s[1], 0, maxSize);
     int L = k.vertical ? H : W, A = k.vertical ? W : H;
     // Beyond one pixel outside the control every knob position draws alike.
     int P = (int)(k.work->position < -1 ? -1 : k.work->position > L + 1 ? L + 1 : k.work->position);
-    LONG empty = enabled ? CCGetSlot(hwnd, FADER_SLOT_EMPTY) : FADER_DARKGREY;
-    LONG filled = enabled ? CCGetSlot(hwnd, FADER_SLOT_FILLED) : FADER_LIGHTGREY;
-    LONG knob = enabled ? CCGetSlot(hwnd, FADER_SLOT_KNOB) : FADER_DARKGREY;
-    LONG frame = enabled ? CCGetSlot(hwnd, FADER_SLOT_FRAME) : FADER_DARKGREY;
+    LONG empty = enabled ? s[FADER_SLOT_EMPTY] : FADER_DARKGREY;
+    LONG filled = enabled ? s[FADER_SLOT_FILLED] : FADER_LIGHTGREY;
+    LONG knob = enabled ? s[FADER_SLOT_KNOB] : FADER_DARKGREY;
+    LONG frame = enabled ? s[FADER_SLOT_FRAME] : FADER_DARKGREY;
     int afterLen = L - 2 > L - P ? L - 2 : L - P;
     // Vertical: empty above the knob, filled below. Horizontal: filled left, empty right.
     if (k.vertical) {

@@ -26,20 +26,21 @@ enum {
 static LONG Slot(HWND hwnd, int i) { return CCGetSlot(hwnd, i); }
 static HGLOBAL Block(HWND hwnd) { return (HGLOBAL)(LONG_PTR)Slot(hwnd, SLOT_BLOCK); }
 
-static void Geometry(const CCFieldKind *k, HWND hwnd, CCFieldGeometry *g)
+// Geometry from the size in the slots (s: the window's CCSlotView).
+static void Geometry(const CCFieldKind *k, const LONG *s, CCFieldGeometry *g)
 {
     memset(g, 0, sizeof *g);
-    k->geometry(Slot(hwnd, SLOT_W), Slot(hwnd, SLOT_H), g);
+    k->geometry(s[SLOT_W], s[SLOT_H], g);
 }
 
 // ---- the block ----
 
 // Copies the field of `variant` (at most size-1 characters); -1 when the variant
 // addresses no field or there is no block.
-static int GetString(const CCFieldKind *k, HWND hwnd, int variant, char *buf, size_t size)
+static int GetString(const CCFieldKind *k, HGLOBAL block, int variant, char *buf, size_t size)
 {
     if (variant < 0 || variant >= k->fields || !buf || size == 0) return -1;
-    CCGlobalLock lock(Block(hwnd));
+    CCGlobalLock lock(block);
     if (!lock.p) return -1;
     if (size > CC_FIELD_SIZE) size = CC_FIELD_SIZE;
     return (int)CCCopyText(buf, size, lock.p + CC_FIELD_SIZE * variant);
@@ -92,32 +93,35 @@ static void DrawFrame(HDC dc, const CCFieldFrame &f, LONG colour)
 }
 
 // Text of field i in its box shifted by d, when it is not empty.
-static void DrawField(const CCFieldKind *k, HWND hwnd, HDC dc, const CCFieldGeometry &g, int i, LONG ink,
+static void DrawField(const CCFieldKind *k, HGLOBAL block, HDC dc, const CCFieldGeometry &g, int i, LONG ink,
                       LONG bk, int d)
 {
     char text[CC_FIELD_DRAW];
-    if (GetString(k, hwnd, i, text, sizeof text) <= 0) return;
+    if (GetString(k, block, i, text, sizeof text) <= 0) return;
     const CCFieldRect &b = g.text[i];
     CCDraw_Text(dc, ink, bk, b.w, b.h, b.x + d, b.y + d, text);
 }
 
 // Normal look (slot colours) or disabled look (greys): button, flat areas, texts, frames.
+// The slots are read through one view (a look reads up to twenty of them).
 static void DrawLook(const CCFieldKind *k, HWND hwnd, HDC dc, bool disabled)
 {
+    const LONG *s = CCSlotView(hwnd);
+    HGLOBAL block = (HGLOBAL)(LONG_PTR)s[SLOT_BLOCK];
     CCFieldGeometry g;
-    Geometry(k, hwnd, &g);
+    Geometry(k, s, &g);
     const CCFieldRect &b = g.area[0];
-    CCDraw_Bevel(dc, disabled ? 7 : Slot(hwnd, SLOT_FACE), b.x, b.y, b.w, b.h, disabled ? 1 : 0);
+    CCDraw_Bevel(dc, disabled ? 7 : s[SLOT_FACE], b.x, b.y, b.w, b.h, disabled ? 1 : 0);
     for (int i = 1; i < k->fields; i++) {
         const CCFieldRect &a = g.area[i];
-        CCDraw_Box(dc, disabled ? 7 : Slot(hwnd, k->areaSlot[i]), a.x, a.y, a.w, a.h);
+        CCDraw_Box(dc, disabled ? 7 : s[k->areaSlot[i]], a.x, a.y, a.w, a.h);
     }
     for (int i = 0; i < k->fields; i++) {
-        if (disabled) DrawField(k, hwnd, dc, g, i, 8, 7, 0);
-        else DrawField(k, hwnd, dc, g, i, Slot(hwnd, k->textSlot[i]), Slot(hwnd, k->areaSlot[i]), 0);
+        if (disabled) DrawField(k, block, dc, g, i, 8, 7, 0);
+        else DrawField(k, block, dc, g, i, s[k->textSlot[i]], s[k->areaSlot[i]], 0);
     }
     if (disabled && !k->disabledFrames) return;
-    LONG frame = disabled ? 7 : Slot(hwnd, SLOT_FRAME);
+    LONG frame = disabled ? 7 : s[SLOT_FRAME];
     for (int i = 0; i < g.frames; i++) DrawFrame(dc, g.frame[i], frame);
 }
 
@@ -142,12 +146,13 @@ void CCfields_DrawDown(const CCFieldKind *k, HWND hwnd)
     CCWindowDC wdc(hwnd);
     if (!wdc.dc) return;
     CCSetSlot(hwnd, SLOT_PRESSED, 1);
+    const LONG *s = CCSlotView(hwnd);
     CCFieldGeometry g;
-    Geometry(k, hwnd, &g);
+    Geometry(k, s, &g);
     const CCFieldRect &b = g.area[0];
-    LONG face = Slot(hwnd, SLOT_FACE);
+    LONG face = s[SLOT_FACE];
     CCDraw_Bevel(wdc.dc, face, b.x, b.y, b.w, b.h, 1);
-    DrawField(k, hwnd, wdc.dc, g, 0, Slot(hwnd, SLOT_INK), face, 2);
+    DrawField(k, (HGLOBAL)(LONG_PTR)s[SLOT_BLOCK], wdc.dc, g, 0, s[SLOT_INK], face, 2);
 }
 
 // ---- text change ----
@@ -183,7 +188,7 @@ static LRESULT SetText(const CCFieldKind *k, HWND hwnd, const char *text)
         return 1;
     }
     CCFieldGeometry g;
-    Geometry(k, hwnd, &g);
+    Geometry(k, CCSlotView(hwnd), &g);
     int variant = (int)(Slot(hwnd, SLOT_VARIANT) & 0xF);
     bool enabled = IsWindowEnabled(hwnd) != 0;
     char old[CC_FIELD_DRAW], fresh[CC_FIELD_DRAW];
@@ -193,7 +198,7 @@ static LRESULT SetText(const CCFieldKind *k, HWND hwnd, const char *text)
         const CCFieldRect &b = g.text[variant];
         LONG area = Slot(hwnd, k->areaSlot[variant]);
         LONG c = enabled ? area : 7;
-        if (GetString(k, hwnd, variant, old, sizeof old) > 0) draws[count++] = {old, c, c, b.x, b.y, b.w, b.h};
+        if (GetString(k, Block(hwnd), variant, old, sizeof old) > 0) draws[count++] = {old, c, c, b.x, b.y, b.w, b.h};
         if (CCCopyText(fresh, sizeof fresh, text) > 0) {
             int d = pressed ? 2 : 0;
             LONG ink = enabled ? Slot(hwnd, k->textSlot[variant]) : 8, bk = enabled ? area : 7;
@@ -213,7 +218,7 @@ static LRESULT SetText(const CCFieldKind *k, HWND hwnd, const char *text)
 static LRESULT GetText(const CCFieldKind *k, HWND hwnd, WPARAM size, char *buf)
 {
     if (!buf || size == 0) return 0;
-    int n = GetString(k, hwnd, (int)(Slot(hwnd, SLOT_VARIANT) & 0xF), buf, size);
+    int n = GetString(k, Block(hwnd), (int)(Slot(hwnd, SLOT_VARIANT) & 0xF), buf, size);
     if (n >= 0) return n;
     for (WPARAM i = 0; i < size; i++)
         if (!buf[i]) return (LRESULT)i;

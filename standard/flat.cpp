@@ -35,10 +35,11 @@ static void CCflat_TakeOver(HWND hit, HWND) { CCflat_Notify(hit, 0); }
 
 static const CCPressKind kFlatPress = {nullptr, CCflat_TakeOver, 3};
 
-// One look: face, label (text on background, shifted by dx, dy), frame.
-static void CCflat_DrawLook(HWND hwnd, HDC dc, LONG face, LONG text, int dx, bool bevel)
+// One look: face, label (text on background, shifted by dx, dy), frame. The
+// slots are read through one view (s: the window's CCSlotView).
+static void CCflat_DrawLook(HWND hwnd, const LONG *s, HDC dc, LONG face, LONG text, int dx, bool bevel)
 {
-    int W = CCGetSlot(hwnd, FLAT_W), H = CCGetSlot(hwnd, FLAT_H);
+    int W = s[FLAT_W], H = s[FLAT_H];
     char label[FLAT_LABEL_MAX];
     CCReadText(hwnd, label, sizeof label);
     if (bevel)
@@ -46,14 +47,17 @@ static void CCflat_DrawLook(HWND hwnd, HDC dc, LONG face, LONG text, int dx, boo
     else
         CCDraw_Box(dc, face, 0, 0, W, H);
     CCDraw_Text(dc, text, face, W, H, dx, dx, label);
-    CCDraw_Outline(dc, 0, 0, W, H, CCGetSlot(hwnd, FLAT_FRAME));
+    CCDraw_Outline(dc, 0, 0, W, H, s[FLAT_FRAME]);
 }
 
 static void CCflat_Paint(HWND hwnd)
 {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd, &ps);
-    if (dc) CCflat_DrawLook(hwnd, dc, CCGetSlot(hwnd, FLAT_FACE), CCGetSlot(hwnd, FLAT_TEXT), 0, false);
+    if (dc) {
+        const LONG *s = CCSlotView(hwnd);
+        CCflat_DrawLook(hwnd, s, dc, s[FLAT_FACE], s[FLAT_TEXT], 0, false);
+    }
     EndPaint(hwnd, &ps);
 }
 
@@ -61,13 +65,14 @@ static void CCflat_DrawDown(HWND hwnd)
 {
     HDC dc = GetDC(hwnd);
     if (!dc) return;
-    CCflat_DrawLook(hwnd, dc, CCGetSlot(hwnd, FLAT_DOWN_FACE), CCGetSlot(hwnd, FLAT_DOWN_TEXT), 0, false);
+    const LONG *s = CCSlotView(hwnd);
+    CCflat_DrawLook(hwnd, s, dc, s[FLAT_DOWN_FACE], s[FLAT_DOWN_TEXT], 0, false);
     ReleaseDC(hwnd, dc);
 }
 
 static void CCflat_DrawDisabled(HWND hwnd, HDC dc)
 {
-    CCflat_DrawLook(hwnd, dc, 7, 8, 2, true);
+    CCflat_DrawLook(hwnd, CCSlotView(hwnd), dc, 7, 8, 2, true);
 }
 
 static void CCflat_DrawDisabledNow(HWND hwnd)

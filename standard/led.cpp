@@ -29,21 +29,19 @@ static const LedLook LED_NORMAL = {-1, 0, -1, -1, 2, 5};
 static const LedLook LED_PRESSED = {-1, 1, -1, -1, 4, 7};
 static const LedLook LED_DISABLED = {LED_DARKGREY, 1, LED_LIGHTGREY, LED_DARKGREY, 2, 5};
 
-static LONG LookColour(HWND hwnd, LONG colour, int slot)
-{
-    return colour < 0 ? CCGetSlot(hwnd, slot) : colour;
-}
+static LONG LookColour(const LONG *slots, LONG colour, int slot) { return colour < 0 ? slots[slot] : colour; }
 
-// Face, label and lamp, in this order.
+// Face, label and lamp, in this order; the slots are read through one view.
 static void CCled_Draw(HWND hwnd, HDC dc, const LedLook &look)
 {
-    int W = (int)CCGetSlot(hwnd, 0), H = (int)CCGetSlot(hwnd, 1);
+    const LONG *s = CCSlotView(hwnd);
+    int W = (int)s[0], H = (int)s[1];
     char label[LED_LABEL_SIZE];
     CCReadText(hwnd, label, sizeof label);
-    CCDraw_Bevel(dc, LookColour(hwnd, look.face, LED_SLOT_FACE), 0, 0, W, H, look.pressedFace);
-    CCDraw_Text(dc, LookColour(hwnd, look.text, LED_SLOT_TEXT), LookColour(hwnd, look.textBk, LED_SLOT_FACE), W,
-                H, look.offset, look.offset, label);
-    CCDraw_Lamp(dc, CCGetSlot(hwnd, LED_SLOT_LAMP), look.lamp, look.lamp);
+    CCDraw_Bevel(dc, LookColour(s, look.face, LED_SLOT_FACE), 0, 0, W, H, look.pressedFace);
+    CCDraw_Text(dc, LookColour(s, look.text, LED_SLOT_TEXT), LookColour(s, look.textBk, LED_SLOT_FACE), W, H,
+                look.offset, look.offset, label);
+    CCDraw_Lamp(dc, s[LED_SLOT_LAMP], look.lamp, look.lamp);
 }
 
 // Pressed look at once on the window DC; nothing without a DC.

@@ -23,7 +23,8 @@ enum { SLOT_W = 0, SLOT_H = 1, SLOT_ENABLED = 2, SLOT_OUTLINE = 4, SLOT_PANEL = 
 // Panel, centred label and outline over the whole control.
 static void CCtext_Draw(HDC dc, HWND hwnd, LONG panel, LONG ink, LONG outline)
 {
-    int W = CCGetSlot(hwnd, SLOT_W), H = CCGetSlot(hwnd, SLOT_H);
+    const LONG *s = CCSlotView(hwnd);
+    int W = s[SLOT_W], H = s[SLOT_H];
     char text[CC_TEXT_READ];
     CCReadText(hwnd, text, sizeof text);
     CCDraw_Box(dc, panel, 0, 0, W, H);
@@ -35,9 +36,10 @@ static void CCtext_Paint(HWND hwnd)
 {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd, &ps);
-    if (dc)
-        CCtext_Draw(dc, hwnd, CCGetSlot(hwnd, SLOT_PANEL), CCGetSlot(hwnd, SLOT_INK),
-                    CCGetSlot(hwnd, SLOT_OUTLINE));
+    if (dc) {
+        const LONG *s = CCSlotView(hwnd);
+        CCtext_Draw(dc, hwnd, s[SLOT_PANEL], s[SLOT_INK], s[SLOT_OUTLINE]);
+    }
     EndPaint(hwnd, &ps);
 }
 
@@ -231,15 +233,16 @@ static void CCid_Paint(HWND hwnd)
 {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd, &ps);
-    int W = CCGetSlot(hwnd, SLOT_W), H = CCGetSlot(hwnd, SLOT_H);
+    const LONG *s = CCSlotView(hwnd);
+    int W = s[SLOT_W], H = s[SLOT_H];
     {
         CCMemImage mem(dc, W, H);
         if (mem.ok()) {
             BitBlt(mem.dc, 0, 0, W, H, dc, 0, 0, SRCCOPY);
             char text[CC_TEXT_READ];
             CCReadText(hwnd, text, sizeof text);
-            CCid_DrawPlaque(mem.dc, W, H, CCGetSlot(hwnd, SLOT_PANEL));
-            CCid_DrawText(mem.dc, W, H, CCGetSlot(hwnd, SLOT_INK), CCGetSlot(hwnd, SLOT_PANEL), text);
+            CCid_DrawPlaque(mem.dc, W, H, s[SLOT_PANEL]);
+            CCid_DrawText(mem.dc, W, H, s[SLOT_INK], s[SLOT_PANEL], text);
             BitBlt(dc, 0, 0, W, H, mem.dc, 0, 0, SRCCOPY);
         }
     }

@@ -1,0 +1,92 @@
+// Benchmark instrument shared by its parts: options, interleaved timing, rows
+// of the report and the helper windows.
+#ifndef CC_BENCH_H
+#define CC_BENCH_H
+
+#include <windows.h>
+#include <functional>
+#include <string>
+#include <vector>
+
+struct BenchOptions {
+    int batches = 15;          // batches per measurement (median taken over these)
+    int perBatch = 40;         // at most this many operations per batch
+    double seconds = 1.5;      // time bound of one measurement
+    double panelSeconds = 6;   // time bound of the panel measurement
+    int panelControls = 500;
+    const char *csv = nullptr;
+    const char *only = nullptr;    // run only the rows whose name contains this
+    const char *before = nullptr;  // baseline library measured beside the current one
+    bool smoke = false;
+    bool profile = false;
+    bool countCalls = false;  // mark each operation for a wineserver request trace
+};
+extern BenchOptions g_opt;
+
+double Now();
+// Dispatches pending messages (bounded: a window that keeps posting cannot hold it).
+void Pump();
+
+// An operation, called with its repetition number; -1 is an untimed set-up
+// before each of its batches.
+typedef std::function<void(int)> Op;
+
+// Medians (microseconds per operation) and spreads (interquartile range over
+// median) of up to three operations measured in interleaved batches.
+// Medians (microseconds per operation) and spreads (interquartile range over
+// median) of operations measured in interleaved batches, in the order given.
+// In a counting run nothing is timed: each operation runs kCountReps times
+// between two marks that a traced wineserver logs, and us[k] holds the mark's
+// number (AddRow then prints which row it belongs to).
+const int kCountReps = 20;
+struct Timing {
+    std::vector<double> us, spread;
+};
+Timing Measure(const std::vector<const Op *> &ops, double seconds = 0);
+
+struct Row {
+    std::string group, name;
+    double value;     // median in the row's unit
+    const char *unit;  // "us" or "ms"
+    double stock;     // stock reference measured beside it, same unit (0: none)
+    double floor;     // copy floor (or empty windows) measured beside it (0: none)
+    double before;    // the same under the baseline library, measured beside it (0: none)
+    double spread;    // interquartile range over median
+    bool ok;          // false: the subject could not be set up or did not act
+};
+std::vector<Row> &Rows();
+struct RowRefs {
+    double stock = 0, floor = 0, before = 0;
+};
+void AddRow(const std::string &group, const std::string &name, double value, const RowRefs &refs, double spread,
+            bool ok = true, const char *unit = "us");
+bool Selected(const std::string &name);
+
+// Parent windows count what their children report.
+struct Reports {
+    int commands, scrolls;
+    HWND watch;   // notifications from this control are also counted apart
+    int watched;
+};
+extern Reports g_reports;
+HWND MakeParent(int w, int h);
+HWND Child(HWND parent, const char *cls, DWORD style, const char *text, int x, int y, int w, int h, int id);
+// Class of the baseline library's windows (null: no baseline loaded).
+extern const char *g_beforeClass;
+bool LoadBaseline(const char *path);
+// Class of windows whose paint is BeginPaint / EndPaint only.
+extern const char *const kEmptyClass;
+void RegisterEmpty();
+void Repaint(HWND hwnd);
+
+// The sections of a run.
+void RunKinds(HWND parent);
+void RunPanel();
+void RunProfile(HWND parent);
+
+// Names of the rows each section must produce, for the smoke check.
+std::vector<std::string> ExpectedKindRows();
+std::vector<std::string> ExpectedPanelRows();
+std::vector<std::string> ExpectedProfileRows();
+
+#endif

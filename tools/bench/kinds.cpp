@@ -1,0 +1,410 @@
+// Every kind beside the stock control a panel author would otherwise use and the
+// copy floor: full paint, label change, press-and-release cycle, fader drag step,
+// and a whole panel repainted at once.
+#include "bench.h"
+#include <commctrl.h>
+#include <stdio.h>
+#include <string.h>
+
+namespace {
+
+// A kind of the standard library with what the benchmark needs to drive it.
+struct Kind {
+    const char *name;
+    DWORD style;
+    int w, h;
+    const char *text;
+    bool button;         // press-and-release cycle measured
+    const char *label2;  // second label for the label-change row (null: none)
+};
+
+const Kind kKinds[] = {
+    {"Button", 0x0001, 100, 40, "Play|Out", true, "Stop|Out"},
+    {"LED Button", 0x0002, 100, 40, "On Air", true, "Off Air"},
+    {"Dest Button", 0x0004, 100, 40, "Studio 1", true, "Studio 2"},
+    {"Static Text", 0x0008, 100, 40, "Channel 1", false, "Channel 2"},
+    {"Browse Button", 0x0010, 100, 40, "Cam 1", true, "Cam 2"},
+    {"Ident Text", 0x0020, 100, 40, "STUDIO|ONE", false, "STUDIO|TWO"},
+    {"Bitmap Button", 0x0040, 100, 40, "BENCHPIC", true, nullptr},
+    {"Touch Button", 0x0080, 100, 40, "Take", true, "Cut"},
+    {"Flat Button", 0x0100, 100, 40, "Mix", true, "Wipe"},
+    {"Multi Button", 0x0200, 100, 40, "VTR 1", true, "VTR 2"},
+    {"Vertical Fader", 0x0400, 30, 150, "", false, nullptr},
+    {"Horizontal Fader", 0x0800, 150, 30, "", false, nullptr},
+};
+const int kKindCount = sizeof kKinds / sizeof kKinds[0];
+
+bool IsFader(const Kind &k) { return (k.style & 0x0C00) != 0; }
+bool IsVertical(const Kind &k) { return (k.style & 0x0400) != 0; }
+
+std::string PaintName(const Kind &k)
+{
+    char name[96];
+    snprintf(name, sizeof name, "%s %dx%d", k.name, k.w, k.h);
+    return name;
+}
+
+std::string DragRefName(const Kind &k)
+{
+    return std::string("stock trackbar ") + (IsVertical(k) ? "vertical" : "horizontal");
+}
+
+// One BitBlt of a w x h area from a memory DC to the window: no paint can beat it.
+struct CopyFloor {
+    HWND hwnd;
+    HDC dc, mem;
+    HBITMAP bmp;
+    HGDIOBJ old;
+    int w, h;
+    CopyFloor(HWND target, int cw, int ch) : hwnd(target), w(cw), h(ch)
+    {
+        dc = GetDC(hwnd);
+        mem = CreateCompatibleDC(dc);
+        bmp = CreateCompatibleBitmap(dc, w, h);
+        old = SelectObject(mem, bmp);
+        PatBlt(mem, 0, 0, w, h, WHITENESS);
+    }
+    ~CopyFloor()
+    {
+        SelectObject(mem, old);
+        DeleteObject(bmp);
+        DeleteDC(mem);
+        ReleaseDC(hwnd, dc);
+    }
+    CopyFloor(const CopyFloor &) = delete;
+    CopyFloor &operator=(const CopyFloor &) = delete;
+    Op op()
+    {
+        return [this](int) {
+            BitBlt(dc, 0, 0, w, h, mem, 0, 0, SRCCOPY);
+            GdiFlush();
+        };
+    }
+};
+
+// Press and release in place: the button holds the capture, so the release goes
+// to it (asking for the capture would add a request BM_CLICK does not make).
+void Click(HWND hwnd, int x, int y)
+{
+    SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    SendMessageA(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+    UpdateWindow(hwnd);
+}
+
+// Stock controls of the sizes the kinds use.
+struct Stock {
+    HWND btn, stat, empty, trackV, trackH;
+};
+
+Stock MakeStock(HWND parent)
+{
+    Stock s;
+    s.btn = Child(parent, "BUTTON", BS_PUSHBUTTON, "Play", 10, 10, 100, 40, 9001);
+    s.stat = Child(parent, "STATIC", SS_CENTER | WS_BORDER, "Channel 1", 120, 10, 100, 40, 9002);
+    s.empty = Child(parent, kEmptyClass, 0, "", 10, 60, 100, 40, 9005);
+    s.trackV = Child(parent, TRACKBAR_CLASSA, TBS_VERT, "", 230, 10, 30, 150, 9003);
+    s.trackH = Child(parent, TRACKBAR_CLASSA, TBS_HORZ, "", 270, 10, 150, 30, 9004);
+    SendMessageA(s.trackV, TBM_SETRANGE, TRUE, MAKELPARAM(1, 100));
+    SendMessageA(s.trackH, TBM_SETRANGE, TRUE, MAKELPARAM(1, 100));
+    return s;
+}
+
+void DestroyStock(const Stock &s)
+{
+    DestroyWindow(s.btn);
+    DestroyWindow(s.stat);
+    DestroyWindow(s.empty);
+    DestroyWindow(s.trackV);
+    DestroyWindow(s.trackH);
+}
+
+// Operations of one measurement: the subject first, then its baseline twin (when
+// a baseline library is loaded) and the references; indexes of each.
+struct OpSet {
+    std::vector<const Op *> ops;
+    int Add(const Op *op)
+    {
+        if (!op) return -1;
+        ops.push_back(op);
+        return (int)ops.size() - 1;
+    }
+};
+
+double At(const Timing &t, int k) { return k >= 0 && k < (int)t.us.size() ? t.us[k] : 0; }
+
+void RunStock(const Stock &s)
+{
+    CopyFloor fb(s.btn, 100, 40), fv(s.trackV, 30, 150), fh(s.trackH, 150, 30);
+    Op pb = [&](int) { Repaint(s.btn); }, ps = [&](int) { Repaint(s.stat); };
+    Op pe = [&](int) { Repaint(s.empty); };
+    Op fbo = fb.op(), fvo = fv.op(), fho = fh.op();
+    bool ok = s.btn && s.stat && s.empty;
+    Timing t = Measure({&pb, &ps, &pe, &fbo});
+    AddRow("paint", "stock BUTTON 100x40", t.us[0], {t.us[0], t.us[3]}, t.spread[0], ok);
+    AddRow("paint", "stock STATIC 100x40", t.us[1], {t.us[0], t.us[3]}, t.spread[1], ok);
+    AddRow("paint", "empty window paint 100x40", t.us[2], {t.us[0], t.us[3]}, t.spread[2], ok);
+    AddRow("paint", "floor BitBlt 100x40", t.us[3], {t.us[0], t.us[3]}, t.spread[3], ok);
+    Op pv = [&](int) { Repaint(s.trackV); }, ph = [&](int) { Repaint(s.trackH); };
+    t = Measure({&pv, &fvo});
+    AddRow("paint", "stock trackbar 30x150", t.us[0], {t.us[0], t.us[1]}, t.spread[0], s.trackV != nullptr);
+    t = Measure({&ph, &fho});
+    AddRow("paint", "stock trackbar 150x30", t.us[0], {t.us[0], t.us[1]}, t.spread[0], s.trackH != nullptr);
+}
+
+// Drag steps on a stock trackbar: each batch puts the thumb back in the middle
+// and presses it (untimed); the moves then go back and forth by 20 pixels, so
+// every step moves the thumb. Counts the steps and the scroll reports.
+struct TrackDrag {
+    HWND track;
+    bool vert;
+    int x = 0, y = 0, away = 0, steps = 0, scrolls = 0;
+    TrackDrag(HWND t, bool v) : track(t), vert(v) {}
+    Op op()
+    {
+        return [this](int i) {
+            if (i < 0) {
+                SendMessageA(track, WM_LBUTTONUP, 0, 0);
+                SendMessageA(track, TBM_SETPOS, TRUE, 50);
+                RECT thumb = {0, 0, 0, 0};
+                SendMessageA(track, TBM_GETTHUMBRECT, 0, (LPARAM)&thumb);
+                x = (thumb.left + thumb.right) / 2;
+                y = (thumb.top + thumb.bottom) / 2;
+                SendMessageA(track, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+                UpdateWindow(track);
+                away = 0;
+                return;
+            }
+            away ^= 1;
+            int d = away ? 20 : 0, before = g_reports.scrolls;
+            SendMessageA(track, WM_MOUSEMOVE, MK_LBUTTON, vert ? MAKELPARAM(x, y + d) : MAKELPARAM(x + d, y));
+            UpdateWindow(track);
+            steps++;
+            scrolls += g_reports.scrolls > before;
+        };
+    }
+};
+
+// Fader drag steps: each batch starts with its own press (untimed) at 60; the
+// moves then go to 90 and back, so every step moves the knob. Counts the steps
+// that notified.
+struct FaderDrag {
+    HWND fader;
+    bool vert;
+    int away = 0, steps = 0, notified = 0;
+    FaderDrag(HWND f, bool v) : fader(f), vert(v) {}
+    Op op()
+    {
+        return [this](int i) {
+            away = i < 0 ? 0 : away ^ 1;
+            int p = away ? 90 : 60, before = g_reports.commands;
+            UINT msg = i < 0 ? WM_LBUTTONDOWN : WM_MOUSEMOVE;
+            SendMessageA(fader, msg, MK_LBUTTON, vert ? MAKELPARAM(15, p) : MAKELPARAM(p, 15));
+            UpdateWindow(fader);
+            if (i < 0) return;
+            steps++;
+            notified += g_reports.commands > before;
+        };
+    }
+};
+
+Op LabelChange(HWND c, const Kind &k, int *last)
+{
+    return [c, &k, last](int i) {
+        if (i < 0) return;
+        *last = i & 1;
+        SendMessageA(c, WM_SETTEXT, 0, (LPARAM)(*last ? k.label2 : k.text));
+        UpdateWindow(c);
+    };
+}
+
+// Rows of one kind; cb is the same kind under the baseline library (or null).
+void RunKind(const Kind &k, HWND c, HWND cb, const Stock &s, const Op &stockText, const Op &stockClick)
+{
+    bool fader = IsFader(k), vert = IsVertical(k);
+    HWND stock = fader ? (vert ? s.trackV : s.trackH) : s.btn;
+    CopyFloor fl(c, k.w, k.h);
+    Op paint = [&](int) { Repaint(c); }, paintB = [&](int) { Repaint(cb); };
+    Op stockPaint = [&](int) { Repaint(stock); }, flo = fl.op();
+    OpSet set;
+    set.Add(&paint);
+    int ib = set.Add(cb ? &paintB : nullptr), is = set.Add(&stockPaint), ifl = set.Add(&flo);
+    Timing t = Measure(set.ops);
+    AddRow("paint", PaintName(k), t.us[0], {At(t, is), At(t, ifl), At(t, ib)}, t.spread[0], c != nullptr);
+    if (k.label2) {
+        int last = 0, lastB = 0;
+        Op label = LabelChange(c, k, &last), labelB = LabelChange(cb, k, &lastB);
+        OpSet ls;
+        ls.Add(&label);
+        ib = ls.Add(cb ? &labelB : nullptr);
+        is = ls.Add(&stockText);
+        t = Measure(ls.ops);
+        char now[64] = "";
+        GetWindowTextA(c, now, sizeof now);
+        const char *want = last ? k.label2 : k.text;
+        AddRow("label", k.name, t.us[0], {At(t, is), 0, At(t, ib)}, t.spread[0], c && strcmp(now, want) == 0);
+    }
+    if (k.button) {
+        Op click = [&](int) { Click(c, k.w / 2, k.h / 2); }, clickB = [&](int) { Click(cb, k.w / 2, k.h / 2); };
+        OpSet ps;
+        ps.Add(&click);
+        ib = ps.Add(cb ? &clickB : nullptr);
+        is = ps.Add(&stockClick);
+        g_reports.watch = c;  // the stock button reports too: count the kind's own
+        g_reports.watched = 0;
+        t = Measure(ps.ops);
+        g_reports.watch = nullptr;
+        AddRow("press", k.name, t.us[0], {At(t, is), 0, At(t, ib)}, t.spread[0], c && g_reports.watched > 0);
+    }
+    if (fader) {
+        FaderDrag drag(c, vert), dragB(cb, vert);
+        TrackDrag track(stock, vert);
+        Op step = drag.op(), stepB = dragB.op(), trackStep = track.op();
+        OpSet ds;
+        ds.Add(&step);
+        ib = ds.Add(cb ? &stepB : nullptr);
+        is = ds.Add(&trackStep);
+        t = Measure(ds.ops);
+        SendMessageA(c, WM_LBUTTONUP, 0, MAKELPARAM(15, 15));
+        if (cb) SendMessageA(cb, WM_LBUTTONUP, 0, MAKELPARAM(15, 15));
+        SendMessageA(stock, WM_LBUTTONUP, 0, 0);
+        // Every step must have moved the knob or thumb (and reported it).
+        AddRow("drag", DragRefName(k), At(t, is), {At(t, is)}, t.spread[is], track.scrolls == track.steps);
+        AddRow("drag", k.name, t.us[0], {At(t, is), 0, At(t, ib)}, t.spread[0], c && drag.notified == drag.steps);
+    }
+}
+
+// A whole panel of one class per control (or each kind's own class).
+enum PanelMade { PANEL_KINDS, PANEL_BEFORE, PANEL_STOCK, PANEL_EMPTY };
+
+HWND MakePanel(int n, PanelMade made)
+{
+    HWND panel = MakeParent(1280, 960);
+    int cols = 20, rows = (n + cols - 1) / cols;
+    int cw = 1280 / cols, ch = 960 / (rows > 0 ? rows : 1);
+    for (int i = 0; i < n; i++) {
+        const Kind &k = kKinds[i % kKindCount];
+        const char *cls = "VEK_CC_Button", *text = k.text;
+        DWORD style = k.style;
+        if (made == PANEL_EMPTY) {
+            cls = kEmptyClass;
+        } else if (made == PANEL_BEFORE) {
+            cls = g_beforeClass;
+        } else if (made == PANEL_STOCK) {
+            // What an author would use instead: a trackbar for a fader, a static
+            // for a text kind, a push button for the rest.
+            if (IsFader(k)) {
+                cls = TRACKBAR_CLASSA;
+                style = IsVertical(k) ? TBS_VERT : TBS_HORZ;
+            } else if (!k.button) {
+                cls = "STATIC";
+                style = SS_CENTER | WS_BORDER;
+            } else {
+                cls = "BUTTON";
+                style = BS_PUSHBUTTON;
+            }
+        }
+        CreateWindowExA(0, cls, text, WS_CHILD | WS_VISIBLE | style, (i % cols) * cw + 2, (i / cols) * ch + 2,
+                        cw - 4, ch - 4, panel, (HMENU)(INT_PTR)(1000 + i), GetModuleHandleA(nullptr), nullptr);
+    }
+    Pump();
+    return panel;
+}
+
+std::string PanelName(const char *what)
+{
+    char name[80];
+    snprintf(name, sizeof name, "panel of %d %s", g_opt.panelControls, what);
+    return name;
+}
+
+}  // namespace
+
+void RunKinds(HWND parent)
+{
+    Stock s = MakeStock(parent);
+    RunStock(s);
+    const char *labels[2] = {"Play", "Stop"};
+    Op stockText = [&](int i) {
+        if (i < 0) return;
+        SetWindowTextA(s.btn, labels[i & 1]);
+        UpdateWindow(s.btn);
+    };
+    Op stockClick = [&](int) {
+        SendMessageA(s.btn, BM_CLICK, 0, 0);
+        UpdateWindow(s.btn);
+    };
+    Timing t = Measure({&stockText});
+    AddRow("label", "stock BUTTON SetWindowTextA", t.us[0], {t.us[0]}, t.spread[0], s.btn != nullptr);
+    int before = g_reports.commands;
+    t = Measure({&stockClick});
+    AddRow("press", "stock BUTTON BM_CLICK", t.us[0], {t.us[0]}, t.spread[0], g_reports.commands > before);
+
+    // Kinds in two columns, each with its baseline twin to the right.
+    std::vector<HWND> made;
+    int x = 430, y = 10;
+    for (int i = 0; i < kKindCount; i++) {
+        const Kind &k = kKinds[i];
+        if (!Selected(k.name)) continue;
+        HWND c = Child(parent, "VEK_CC_Button", k.style, k.text, x, y, k.w, k.h, 100 + i);
+        HWND cb = nullptr;  // the baseline twin, to the right
+        if (g_beforeClass) cb = Child(parent, g_beforeClass, k.style, k.text, x + 160, y, k.w, k.h, 200 + i);
+        made.push_back(c);
+        made.push_back(cb);
+        RunKind(k, c, cb, s, stockText, stockClick);
+        y += k.h + 6;
+        if (y > 400) {
+            y = 10;
+            x += 330;
+        }
+    }
+    for (HWND c : made)
+        if (c) DestroyWindow(c);
+    DestroyStock(s);
+}
+
+void RunPanel()
+{
+    int n = g_opt.panelControls;
+    HWND panel = MakePanel(n, PANEL_KINDS), stock = MakePanel(n, PANEL_STOCK), empty = MakePanel(n, PANEL_EMPTY);
+    HWND before = g_beforeClass ? MakePanel(n, PANEL_BEFORE) : nullptr;
+    auto redraw = [](HWND p) { RedrawWindow(p, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW); };
+    Op a = [&](int) { redraw(panel); }, b = [&](int) { redraw(stock); }, c = [&](int) { redraw(empty); };
+    Op d = [&](int) { redraw(before); };
+    OpSet set;
+    set.Add(&a);
+    int ib = set.Add(before ? &d : nullptr), is = set.Add(&b), ie = set.Add(&c);
+    Timing t = Measure(set.ops, g_opt.panelSeconds);
+    bool ok = panel && stock && empty;
+    double ms = g_opt.countCalls ? 1 : 1000;  // a counting run carries mark numbers
+    for (double &v : t.us) v /= ms;
+    RowRefs refs = {At(t, is), At(t, ie), At(t, ib)};
+    AddRow("panel", PanelName("controls"), t.us[0], refs, t.spread[0], ok, "ms");
+    AddRow("panel", PanelName("stock controls"), At(t, is), {At(t, is), At(t, ie)}, t.spread[is], ok, "ms");
+    AddRow("panel", PanelName("empty windows"), At(t, ie), {At(t, is), At(t, ie)}, t.spread[ie], ok, "ms");
+    for (HWND p : {panel, stock, empty, before})
+        if (p) DestroyWindow(p);
+}
+
+std::vector<std::string> ExpectedKindRows()
+{
+    std::vector<std::string> rows = {"paint stock BUTTON 100x40",       "paint stock STATIC 100x40",
+                                     "paint floor BitBlt 100x40",       "paint empty window paint 100x40",
+                                     "paint stock trackbar 30x150",     "paint stock trackbar 150x30",
+                                     "label stock BUTTON SetWindowTextA", "press stock BUTTON BM_CLICK"};
+    for (const Kind &k : kKinds) {
+        rows.push_back("paint " + PaintName(k));
+        if (k.label2) rows.push_back(std::string("label ") + k.name);
+        if (k.button) rows.push_back(std::string("press ") + k.name);
+        if (IsFader(k)) {
+            rows.push_back("drag " + DragRefName(k));
+            rows.push_back(std::string("drag ") + k.name);
+        }
+    }
+    return rows;
+}
+
+std::vector<std::string> ExpectedPanelRows()
+{
+    return {"panel " + PanelName("controls"), "panel " + PanelName("stock controls"),
+            "panel " + PanelName("empty windows")};
+}
