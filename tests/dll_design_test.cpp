@@ -87,6 +87,9 @@ static int CountDebug(const std::string &line)
 static unsigned U(const void *p) { return (unsigned)(uintptr_t)p; }
 template <typename F> static unsigned UF(F f) { return (unsigned)(uintptr_t)f; }
 
+// Locks still held on a movable block.
+static unsigned Locks(HGLOBAL h) { return GlobalFlags(h) & GMEM_LOCKCOUNT; }
+
 // ---- class list, info record, flags --------------------------------------
 
 TEST(DesignExports, AllEntryPointsByUndecoratedName)
@@ -110,6 +113,7 @@ TEST(DesignExports, ClassListRecord)
     ASSERT_GE(GlobalSize(h), 34u);
     const uint8_t *b = (const uint8_t *)GlobalLock(h);
     ASSERT_TRUE(b);
+    EXPECT_EQ((const void *)b, (const void *)h);  // a fixed block
     EXPECT_EQ(b[0], 1);
     EXPECT_EQ(b[1], 0);
     uint32_t addr[3];
@@ -169,6 +173,7 @@ TEST(DesignInfo, RecordBytesAndKindTable)
     HGLOBAL h = e.info();
     ASSERT_TRUE(h);
     ASSERT_GE(GlobalSize(h), 768u);
+    EXPECT_EQ(Locks(h), 0u);  // handed over unlocked
     const uint8_t *b = (const uint8_t *)GlobalLock(h);
     ASSERT_TRUE(b);
 
@@ -486,6 +491,7 @@ TEST(StyleDialog, RejectedIdKeepsTheDialogOpenUntilAcceptable)
     EXPECT_EQ(run.result, 1);
     EXPECT_EQ(s_verified, (std::vector<std::string>{"0", "7"}));
     EXPECT_EQ(CountDebug("Kerv_cc: VEK_CC_DlgFn: ZERO value for button ID is not allowed.\n"), 1);
+    EXPECT_EQ(Locks(h), 0u);
     CCStyleRecord r = Record(h);
     EXPECT_EQ(r.id, 7);
     EXPECT_STREQ(r.title, "Changed");
@@ -507,6 +513,7 @@ TEST(StyleDialog, CancelLeavesAllButTheClassFieldAndStillReportsOne)
     EXPECT_EQ(run.result, 1);
     EXPECT_FALSE(run.forced);
     EXPECT_TRUE(s_verified.empty());
+    EXPECT_EQ(Locks(h), 0u);
     EXPECT_EQ(Bytes(h), expect);
     GlobalFree(h);
 }
@@ -613,6 +620,13 @@ TEST(StyleDialogBadInput, TooSmallOrDeadRecordIsNeverTouched)
     run = RunStyle(dead, Verify, IdToStr, {[](HWND d) { Press(d, IDOK); }});
     EXPECT_EQ(run.ran, 0u);
     EXPECT_TRUE(s_idToStrCalls.empty());
+
+    // Values that were never a block of this process.
+    for (uintptr_t bogus : {(uintptr_t)0x1234, (uintptr_t)0xFFFFFFF0, (uintptr_t)&run}) {
+        run = RunStyle((HGLOBAL)bogus, Verify, IdToStr, {[](HWND d) { Press(d, IDOK); }});
+        EXPECT_EQ(run.ran, 0u) << std::hex << bogus;
+        EXPECT_TRUE(s_idToStrCalls.empty());
+    }
 }
 
 TEST(StyleDialogBadInput, RecordLostWhileOpenKeepsOkOpenAndCancelWorks)
@@ -646,6 +660,7 @@ TEST(StyleDialogBadInput, VerifyRejectingForeverStillCancels)
     EXPECT_FALSE(run.forced);
     EXPECT_EQ(run.result, 1);
     EXPECT_EQ(s_verified.size(), 3u);
+    EXPECT_EQ(Locks(h), 0u);
     EXPECT_EQ(Record(h).id, 77);
     GlobalFree(h);
 }

@@ -130,6 +130,7 @@ static bool ReadInfo(const CCClassEntry &ce, ClassInfo &ci, bool dump)
     HGLOBAL h = info();
     if (!ReadBlock(h, &ci.info, sizeof ci.info)) {
         printf("class '%s': no info record\n", ci.name.c_str());
+        if (h) GlobalFree(h);
         return false;
     }
     if (dump) Dump(&ci.info, sizeof ci.info);
