@@ -18,6 +18,7 @@ enum {
     FADER_SLOT_BLOCK = 13,
 };
 static const LONG FADER_DARKGREY = 7, FADER_LIGHTGREY = 8;
+static const WORD CC_VFADE_STYLE = 0x0400, CC_HFADE_STYLE = 0x0800;
 
 struct FaderKind {
     const char *trace;
@@ -215,6 +216,11 @@ static LRESULT CCfade_Msg(const FaderKind &k, HWND hwnd, UINT msg, WPARAM wParam
         LONG w, h;
         CCCreationSize(hwnd, msg, lParam, &w, &h);
         CCfade_Init(hwnd, k, msg, w, h);
+        // Turning into a kind that is no fader: the record's block goes with it.
+        if (msg == WM_STYLECHANGING && wParam == (WPARAM)GWL_STYLE && lParam) {
+            WORD kind = LOWORD(((const STYLESTRUCT *)lParam)->styleNew);
+            if (kind != CC_VFADE_STYLE && kind != CC_HFADE_STYLE) CCfade_Free(hwnd);
+        }
         return 0;
     }
     case WM_SIZE:

@@ -359,6 +359,30 @@ TEST(Fader, BlockFreedOnceOnCloseOrDestroyAndKeptOnStyleChange)
     EXPECT_EQ(GlobalSize(h), 0u);
 }
 
+TEST(Fader, ChangeOfKindHandsTheBlockOver)
+{
+    Win f(CCT_Create(VF, "", 10, 10, 20, 100, 408));
+    HGLOBAL h = (HGLOBAL)(LONG_PTR)CCT_Slot(f, 13);
+    auto toKind = [&](DWORD kind) { SetWindowLongA(f, GWL_STYLE, (GetWindowLongA(f, GWL_STYLE) & ~0xFFFF) | kind); };
+    Set(f, "75");
+    toKind(HF);  // the other orientation keeps the block
+    EXPECT_EQ((HGLOBAL)(LONG_PTR)CCT_Slot(f, 13), h);
+    EXPECT_NE(GlobalSize(h), 0u);
+    toKind(0x0008);  // into a Static Text: freed, slot cleared
+    EXPECT_EQ(CCT_Slot(f, 13), 0);
+    EXPECT_EQ(GlobalSize(h), 0u);
+    toKind(VF);
+    h = (HGLOBAL)(LONG_PTR)CCT_Slot(f, 13);
+    ASSERT_EQ(GlobalSize(h), sizeof(FaderRecord));
+    EXPECT_EQ(Triple(f), "50,1,100");
+    toKind(0x0004);  // into a Dest button, which makes its own text block
+    HGLOBAL text = (HGLOBAL)(LONG_PTR)CCT_Slot(f, 13);
+    EXPECT_GE(GlobalSize(text), 1026u);
+    EXPECT_TRUE(text == h || GlobalSize(h) == 0);  // the record's handle freed (or reused)
+    DestroyWindow(f);
+    EXPECT_EQ(GlobalSize(text), 0u);
+}
+
 TEST(Fader, ZeroSizeAndExtremeNumbers)
 {
     Win v(CCT_Create(VF, "", 10, 10, 0, 0, 410));
