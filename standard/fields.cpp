@@ -198,7 +198,11 @@ static LRESULT SetText(const CCFieldKind *k, HWND hwnd, const char *text)
         const CCFieldRect &b = g.text[variant];
         LONG area = Slot(hwnd, k->areaSlot[variant]);
         LONG c = enabled ? area : 7;
-        if (GetString(k, Block(hwnd), variant, old, sizeof old) > 0) draws[count++] = {old, c, c, b.x, b.y, b.w, b.h};
+        // The old text is painted out where it stands: the pressed look draws the
+        // button text (field 0) two pixels right and down.
+        int out = (pressed && enabled && variant == 0) ? 2 : 0;
+        if (GetString(k, Block(hwnd), variant, old, sizeof old) > 0)
+            draws[count++] = {old, c, c, b.x + out, b.y + out, b.w, b.h};
         if (CCCopyText(fresh, sizeof fresh, text) > 0) {
             int d = pressed ? 2 : 0;
             LONG ink = enabled ? Slot(hwnd, k->textSlot[variant]) : 8, bk = enabled ? area : 7;

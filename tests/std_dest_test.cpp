@@ -186,6 +186,26 @@ TEST(DestButton, PressClickAndPressedTextOffset)
     DestroyWindow(h);
 }
 
+// A button text changed while the pressed look shows leaves nothing of the old
+// text behind: it is painted out where the pressed look drew it.
+TEST(DestButton, ButtonTextChangedWhilePressedLeavesNoTrace)
+{
+    for (DWORD kind : {kDest, kMulti}) {
+        // Reference: the pressed look of a button without text.
+        HWND ref = CCT_Create(kind, "", 10, 10, 120, 80, 906);
+        CCT_Send(ref, WM_LBUTTONDOWN, 60, 40, MK_LBUTTON);
+        CCTImage want = CCT_Snap(ref);
+        CCT_Send(ref, WM_LBUTTONUP, 60, 40, 0);
+        DestroyWindow(ref);
+        HWND h = CCT_Create(kind, "WWWW", 10, 10, 120, 80, 905);
+        CCT_Send(h, WM_LBUTTONDOWN, 60, 40, MK_LBUTTON);
+        SetText(h, "");
+        EXPECT_TRUE(CCT_Snap(h).px == want.px) << "kind " << kind;
+        CCT_Send(h, WM_LBUTTONUP, 60, 40, 0);
+        DestroyWindow(h);
+    }
+}
+
 // ---- the block ----
 
 TEST(TextBlock, CloseFreesItOnce)
