@@ -63,7 +63,10 @@ static void InitBlock(HWND hwnd)
     if (h && GlobalSize(h) < CC_FIELD_BLOCK) h = nullptr;
     if (!h) {
         h = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, CC_FIELD_BLOCK);
-        if (!h) return;
+        if (!h) {
+            CCSetSlot(hwnd, SLOT_BLOCK, 0);  // never keep a block too small for the texts
+            return;
+        }
         CCSetSlot(hwnd, SLOT_BLOCK, (LONG)(LONG_PTR)h);
         if (Block(hwnd) != h) {  // no slot block to keep the handle in
             GlobalFree(h);
