@@ -145,10 +145,8 @@ LRESULT CCflat_Msg(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         if (IsWindowEnabled(hwnd)) {
             CCflat_Paint(hwnd);
         } else {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(hwnd, &ps);
-            if (dc) CCflat_DrawDisabled(hwnd, dc);
-            EndPaint(hwnd, &ps);
+            // The disabled look covers the whole window, not only the update region.
+            CCPaintDisabled(hwnd, CCflat_DrawDisabledNow);
         }
         return 0;
     case WM_LBUTTONDOWN:

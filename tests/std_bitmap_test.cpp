@@ -248,6 +248,14 @@ TEST_F(BitmapButton, BadNamesAndLargePictures)
     CCT_Pump();
     EXPECT_EQ(MAGENTA, CCT_Pixel(b, 3, 3));  // nothing drawn over the old picture
 
+    // A window of no size draws nothing and still reports.
+    HWND z = Make("BIG", 103, 200, 100, 0, 0);
+    CCT_ClearLog();
+    Click(z);
+    EnableWindow(z, FALSE);
+    CCT_Repaint(z);
+    EXPECT_EQ(1u, CCT_Commands().size());
+
     // A 64 x 48 picture is cut by the window only.
     HWND big = Make("BIG", 102, 100, 100);
     CCTImage img = CCT_Snap(big);

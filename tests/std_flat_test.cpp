@@ -98,6 +98,15 @@ TEST_F(FlatButton, LooksNormalPressedDisabled)
     OffsetRect(&normal, 2, 2);
     EXPECT_TRUE(EqualRect(&normal, &disabled));
 
+    // A paint of part of the window still puts the whole disabled look back.
+    HDC dc = GetDC(a);
+    SetPixel(dc, W - 5, H - 5, MAGENTA);
+    ReleaseDC(a, dc);
+    RECT part = {0, 0, 8, 8};
+    InvalidateRect(a, &part, FALSE);
+    UpdateWindow(a);
+    EXPECT_EQ(DKGREY, CCT_Pixel(a, W - 5, H - 5));
+
     // The frame takes its own colour in every look.
     SendMessageA(a, WM_SETTEXT, 0, (LPARAM) "/____9");
     CCT_Pump();
@@ -130,6 +139,18 @@ TEST_F(FlatButton, OptionTextAndStyleChange)
     EXPECT_EQ(H, CCT_Slot(a, 1));
     const LONG defaults[] = {0, 8, 0, 7, 15};  // slots 4 to 8
     for (int i = 0; i < 5; i++) EXPECT_EQ(defaults[i], CCT_Slot(a, 4 + i)) << i;
+
+    // A window of no size takes every message.
+    HWND z = CCT_Create(KIND, "zero", 10, 50, 0, 0, 209);
+    made.push_back(z);
+    SendMessageA(z, WM_SETTEXT, 0, (LPARAM) "x");
+    CCT_Send(z, WM_LBUTTONDOWN, 0, 0, MK_LBUTTON);
+    CCT_Send(z, WM_MOUSEMOVE, 3, 3, MK_LBUTTON);
+    CCT_Send(z, WM_LBUTTONUP, 3, 3, 0);
+    EnableWindow(z, FALSE);
+    CCT_Repaint(z);
+    EXPECT_EQ(0, PressState);
+    EXPECT_EQ(1, GetWindowTextLengthA(z));
 }
 
 TEST_F(FlatButton, PressThenReleaseReportsBothEdges)
