@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 #include <string.h>
+#include <string>
 #include "harness.h"
 
 const COLORREF BG = RGB(0x12, 0x34, 0x56);  // in no colour table
@@ -71,6 +72,21 @@ inline std::vector<long> Drawn(const CCTCanvas &c, int y0 = 0, int y1 = -1)
     RECT r;
     if (!c.Image().FindOther(BG, &r, 0, y0, -1, y1)) return {};
     return {r.left, r.top, r.right, r.bottom};
+}
+
+// Extent and line height of a text in the DC's current font.
+inline SIZE Extent(HDC dc, const std::string &s)
+{
+    SIZE sz = {0, 0};
+    GetTextExtentPoint32A(dc, s.c_str(), (int)s.size(), &sz);
+    return sz;
+}
+
+inline int LineHeight(HDC dc)
+{
+    TEXTMETRICA tm = {};
+    GetTextMetricsA(dc, &tm);
+    return tm.tmHeight;
 }
 
 #endif

@@ -173,20 +173,6 @@ TEST(ThinBevel09, BottomEdgeStartsRightOfTheBox)
 // ---------------------------------------------------------------------------
 // Labels
 
-static SIZE Extent(HDC dc, const std::string &s)
-{
-    SIZE sz = {0, 0};
-    GetTextExtentPoint32A(dc, s.c_str(), (int)s.size(), &sz);
-    return sz;
-}
-
-static int LineHeight(HDC dc)
-{
-    TEXTMETRICA tm = {};
-    GetTextMetricsA(dc, &tm);
-    return tm.tmHeight;
-}
-
 static void Label(CCTCanvas &c, int x, int y, int w, int h, int justify, const char *text)
 {
     CCDraw_Text(c.dc, 0, 15, w, h, x, y, justify, text);

@@ -153,20 +153,6 @@ TEST(Shapes, DegenerateAndOffCanvas)
 // ---------------------------------------------------------------------------
 // Labels
 
-static SIZE Extent(HDC dc, const std::string &s)
-{
-    SIZE sz = {0, 0};
-    GetTextExtentPoint32A(dc, s.c_str(), (int)s.size(), &sz);
-    return sz;
-}
-
-static int LineHeight(HDC dc)
-{
-    TEXTMETRICA tm = {};
-    GetTextMetricsA(dc, &tm);
-    return tm.tmHeight;
-}
-
 // Drawn in black on white: the white cell behind the characters marks where the
 // text went, whatever the glyphs look like.
 static void Label(CCTCanvas &c, int x, int y, int w, int h, const char *text)

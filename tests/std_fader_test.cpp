@@ -12,17 +12,7 @@ static const DWORD VF = 0x0400, HF = 0x0800;
 static const COLORREF BLACK = 0x000000, DKGREEN = 0x008000, GREEN = 0x00FF00, DKGREY = 0x808080,
                       LTGREY = 0xC0C0C0, BLUE = 0xFF0000, RED = 0x0000FF;
 
-namespace {
-struct Win {
-    HWND h;
-    explicit Win(HWND w) : h(w) {}
-    ~Win()
-    {
-        if (IsWindow(h)) DestroyWindow(h);
-    }
-    operator HWND() const { return h; }
-};
-}  // namespace
+typedef CCTWindow Win;
 
 static void Set(HWND f, const char *text) { SendMessageA(f, WM_SETTEXT, 0, (LPARAM)text); }
 

@@ -9,17 +9,7 @@ static const DWORD LED = 0x0002;
 static const COLORREF BLACK = 0x000000, WHITE = 0xFFFFFF, DKGREY = 0x808080, LTGREY = 0xC0C0C0,
                       GREEN = 0x00FF00, RED = 0x0000FF;
 
-namespace {
-struct Win {
-    HWND h;
-    explicit Win(HWND w) : h(w) {}
-    ~Win()
-    {
-        if (IsWindow(h)) DestroyWindow(h);
-    }
-    operator HWND() const { return h; }
-};
-}  // namespace
+typedef CCTWindow Win;
 
 static LRESULT Set(HWND w, const char *text) { return SendMessageA(w, WM_SETTEXT, 0, (LPARAM)text); }
 

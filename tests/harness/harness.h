@@ -33,6 +33,18 @@ CCTMsg CCT_Cmd(WPARAM wParam, HWND ctl);
 // Creates a visible child of the given class (default "VEK_CC_Button").
 HWND CCT_Create(DWORD kindStyle, const char *text, int x, int y, int w, int h, int id,
                 HWND parent = nullptr, const char *cls = "VEK_CC_Button");
+// A window destroyed when the guard goes out of scope (unless already gone).
+struct CCTWindow {
+    HWND h;
+    explicit CCTWindow(HWND w) : h(w) {}
+    ~CCTWindow()
+    {
+        if (IsWindow(h)) DestroyWindow(h);
+    }
+    CCTWindow(const CCTWindow &) = delete;
+    CCTWindow &operator=(const CCTWindow &) = delete;
+    operator HWND() const { return h; }
+};
 // Dispatches every pending message.
 void CCT_Pump();
 // Repaints the window now (invalidate whole, UpdateWindow).

@@ -4,7 +4,10 @@
 Run it again after changing a pattern; the .bmp files are committed as generated.
 """
 import os
-import struct
+import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '../../..', 'scripts'))
+import bmpwrite  # noqa: E402
 
 RED, GREEN, BLUE = (255, 0, 0), (0, 255, 0), (0, 0, 255)
 YELLOW, MAGENTA, CYAN = (255, 255, 0), (255, 0, 255), (0, 255, 255)
@@ -24,20 +27,8 @@ def corner_marked(x, y):
 
 
 def write_bmp(name, w, h, colour_at):
-    stride = (w * 3 + 3) & ~3
-    pixels = bytearray()
-    for y in range(h - 1, -1, -1):  # bottom-up rows
-        row = bytearray()
-        for x in range(w):
-            r, g, b = colour_at(x, y)
-            row += bytes((b, g, r))
-        pixels += row + bytes(stride - len(row))
-    header = struct.pack('<IiiHHIIiiII', 40, w, h, 1, 24, 0, len(pixels), 2835, 2835, 0, 0)
-    offset = 14 + len(header)
-    with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), name), 'wb') as f:
-        f.write(struct.pack('<2sIHHI', b'BM', offset + len(pixels), 0, 0, offset))
-        f.write(header)
-        f.write(pixels)
+    here = os.path.dirname(os.path.abspath(__file__))
+    bmpwrite.write_bmp(os.path.join(here, name), w, h, colour_at)
 
 
 write_bmp('marked16.bmp', 16, 16, corner_marked)

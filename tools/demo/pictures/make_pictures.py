@@ -6,7 +6,10 @@ pressed, inside the edges. Run again after changing a drawing; the .bmp files ar
 committed as generated.
 """
 import os
-import struct
+import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '../../..', 'scripts'))
+import bmpwrite  # noqa: E402
 
 SIZE = 24
 FACE = (192, 192, 192)
@@ -35,20 +38,8 @@ def rec(x, y):
 
 
 def write_bmp(name, colour_at):
-    stride = (SIZE * 3 + 3) & ~3
-    pixels = bytearray()
-    for y in range(SIZE - 1, -1, -1):  # bottom-up rows
-        row = bytearray()
-        for x in range(SIZE):
-            r, g, b = colour_at(x, y)
-            row += bytes((b, g, r))
-        pixels += row + bytes(stride - len(row))
-    header = struct.pack('<IiiHHIIiiII', 40, SIZE, SIZE, 1, 24, 0, len(pixels), 2835, 2835, 0, 0)
-    offset = 14 + len(header)
-    with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), name), 'wb') as f:
-        f.write(struct.pack('<2sIHHI', b'BM', offset + len(pixels), 0, 0, offset))
-        f.write(header)
-        f.write(pixels)
+    here = os.path.dirname(os.path.abspath(__file__))
+    bmpwrite.write_bmp(os.path.join(here, name), SIZE, SIZE, colour_at)
 
 
 write_bmp('play.bmp', play)
