@@ -35,7 +35,7 @@ fi
 
 wineserver -p 2>/dev/null || true
 trap 'wineserver -k 2>/dev/null || true' EXIT
-CC_ROOT=$(winepath -w "$build/demo/root" 2>/dev/null)
+CC_ROOT=$(winepath -w "$build/demo/install" 2>/dev/null)
 CC_SYSTEM=studio
 export CC_ROOT CC_SYSTEM
 shot=panel.png

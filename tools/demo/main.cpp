@@ -91,7 +91,7 @@ std::string Env(const char *name)
 HMODULE LoadKit()
 {
     if (Env("CC_ROOT").empty() || Env("CC_SYSTEM").empty()) {
-        std::string root = ProgramDir() + "\\root";
+        std::string root = ProgramDir() + "\\install";
         SetEnvironmentVariableA("CC_ROOT", root.c_str());
         SetEnvironmentVariableA("CC_SYSTEM", "studio");
     }
