@@ -25,22 +25,6 @@ int CCDraw_TextOffsetY(HDC hdc, const char *text, int h)
     return OffsetY(measured, sz, h);
 }
 
-// Next token split at '|': runs of '|' are one separator, leading '|' skipped.
-static char *NextLine(char **cursor)
-{
-    char *p = *cursor;
-    while (*p == '|') p++;
-    if (!*p) {
-        *cursor = p;
-        return nullptr;
-    }
-    char *start = p;
-    while (*p && *p != '|') p++;
-    if (*p) *p++ = '\0';
-    *cursor = p;
-    return start;
-}
-
 static int CountBars(const char *s, size_t n)
 {
     int bars = 0;
@@ -88,7 +72,7 @@ void CCDraw_Text(HDC hdc, LONG textColour, LONG bkColour, int w, int h, int x, i
     int top = (h - (n + 1) * (int)tm.tmHeight) / 2;
     char *cursor = work;
     for (int i = 0; i <= n; i++) {
-        char *line = NextLine(&cursor);
+        char *line = CCNextLine(&cursor);
         if (!line) line = cursor;  // no token left: an empty line
         int dx = CCDraw_TextOffsetX(hdc, line, w);
         PutText(hdc, textColour, bkColour, x + dx, y + i * (int)tm.tmHeight + top, line);
@@ -147,7 +131,7 @@ void CCDraw_Text(HDC hdc, LONG textColour, LONG bkColour, int w, int h, int x, i
     if (top < 0) top = 0;
     char *cursor = label;
     for (int i = 0; i <= n; i++) {
-        char *line = NextLine(&cursor);
+        char *line = CCNextLine(&cursor);
         if (!line) line = cursor;
         unsigned dx = (unsigned short)CCDraw_TextOffsetX(hdc, line, w, justify);
         unsigned dy = (unsigned short)(i * (int)tm.tmHeight + top);

@@ -131,6 +131,21 @@ int CCSiblingNumber(const char *lowered)
     return negative ? -value : value;
 }
 
+char *CCNextLine(char **cursor)
+{
+    char *p = *cursor;
+    while (*p == '|') p++;
+    if (!*p) {
+        *cursor = p;
+        return nullptr;
+    }
+    char *start = p;
+    while (*p && *p != '|') p++;
+    if (*p) *p++ = '\0';
+    *cursor = p;
+    return start;
+}
+
 void CCLowerAscii(char *s)
 {
     if (!s) return;

@@ -34,6 +34,11 @@ size_t CCJoinFieldsText(int variant, char *out, size_t outSize, const char *old1
 // followed by a decimal number of at most two digits ("%02d"); -1 when it does not match.
 int CCSiblingNumber(const char *lowered);
 
+// Next line of a label split at '|' in place: a run of '|' is one separator and
+// leading '|' are skipped. Returns null when no token is left (*cursor then
+// points at the terminating NUL).
+char *CCNextLine(char **cursor);
+
 // Lower-cases ASCII letters A-Z in place.
 void CCLowerAscii(char *s);
 

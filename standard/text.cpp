@@ -143,16 +143,10 @@ int CCid_LineCount(const char *text)
 
 void CCid_SplitLines(char *work, const char **lines, int n)
 {
-    char *p = work;
+    char *cursor = work;
     for (int i = 0; i < n; i++) {
-        while (*p == '|') p++;
-        if (!*p) {
-            lines[i] = "";
-            continue;
-        }
-        lines[i] = p;
-        while (*p && *p != '|') p++;
-        if (*p) *p++ = '\0';
+        const char *line = CCNextLine(&cursor);
+        lines[i] = line ? line : "";
     }
 }
 

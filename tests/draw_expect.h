@@ -89,4 +89,13 @@ inline int LineHeight(HDC dc)
     return tm.tmHeight;
 }
 
+// The lamp's highlight: three white pixels and a dark grey one near its top left.
+inline void ExpectLampHighlight(CCTCanvas &c, int x, int y)
+{
+    EXPECT_EQ(c.At(x + 3, y + 3), WHITE);
+    EXPECT_EQ(c.At(x + 4, y + 3), WHITE);
+    EXPECT_EQ(c.At(x + 3, y + 4), WHITE);
+    EXPECT_EQ(c.At(x + 4, y + 4), GREY);
+}
+
 #endif

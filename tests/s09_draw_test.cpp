@@ -83,10 +83,7 @@ TEST(Lamp09, GreyOutline)
     CCTCanvas c(20, 20, BG);
     CCDraw_Lamp(c.dc, 12, x, y);
     CCTImage img = c.Image();
-    EXPECT_EQ(c.At(x + 3, y + 3), WHITE);
-    EXPECT_EQ(c.At(x + 4, y + 3), WHITE);
-    EXPECT_EQ(c.At(x + 3, y + 4), WHITE);
-    EXPECT_EQ(c.At(x + 4, y + 4), GREY);
+    ExpectLampHighlight(c, x, y);
     EXPECT_EQ(c.At(x + 6, y + 6), BLUE);
     EXPECT_TRUE(img.Find(LAMPLINE, nullptr, x, y, x + 10, y + 1));
     EXPECT_TRUE(img.Find(LAMPLINE, nullptr, x, y + 9, x + 10, y + 10));

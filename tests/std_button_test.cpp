@@ -601,37 +601,4 @@ TEST_F(PushButton, RealInputClickAndReleaseOutside)
     EXPECT_EQ(b, PressWindow);
 }
 
-// Full paint of a Button (off-screen composition and one copy); prints the median.
-TEST_F(PushButton, PaintTiming)
-{
-    HWND b = Make(kButton, "Timing|two lines", 10, 10, 170);
-    HWND t = Make(kTouch, "Timing|two lines", 120, 10, 171);
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    for (HWND h : {b, t}) {
-        std::vector<double> us;
-        for (int i = 0; i < 500; i++) {
-            LARGE_INTEGER a, z;
-            QueryPerformanceCounter(&a);
-            InvalidateRect(h, nullptr, FALSE);
-            UpdateWindow(h);
-            QueryPerformanceCounter(&z);
-            us.push_back((double)(z.QuadPart - a.QuadPart) * 1e6 / (double)f.QuadPart);
-        }
-        std::sort(us.begin(), us.end());
-        printf("[ timing   ] %s 100x40 full paint: median %.1f us, p90 %.1f us\n",
-               h == b ? "Button (off-screen)" : "Touch (direct)", us[us.size() / 2], us[us.size() * 9 / 10]);
-    }
-    std::vector<double> us;
-    for (int i = 0; i < 500; i++) {
-        LARGE_INTEGER a, z;
-        QueryPerformanceCounter(&a);
-        SetWindowTextA(b, i % 2 ? "Label|one" : "Label|two");
-        QueryPerformanceCounter(&z);
-        us.push_back((double)(z.QuadPart - a.QuadPart) * 1e6 / (double)f.QuadPart);
-    }
-    std::sort(us.begin(), us.end());
-    printf("[ timing   ] Button 100x40 label change: median %.1f us\n", us[us.size() / 2]);
-}
-
 }  // namespace
