@@ -128,7 +128,7 @@ static void CCbmp_DrawDisabled(HWND hwnd)
     CCbmp_DrawBitmap(hwnd, 5, 5, BMP_AND);
 }
 
-static void CCbmp_Init(HWND hwnd, int W, int H)
+static void CCbmp_Init(HWND hwnd, LONG W, LONG H)
 {
     CCSetSlot(hwnd, BMP_W, W);
     CCSetSlot(hwnd, BMP_H, H);
@@ -139,37 +139,20 @@ static void CCbmp_Init(HWND hwnd, int W, int H)
     CCPress_Reset();
 }
 
+static const CCKindSteps kBmpSteps = {CCbmp_Init, CCbmp_Paint, CCbmp_DrawDisabled, 0};
+
 LRESULT CCbmp_Msg(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     CCTrace(msg, "Kerv_cc: CCbmp_Msg: WM_CREATE");
+    LRESULT result;
+    if (CCKindStep(&kBmpSteps, hwnd, msg, wParam, lParam, &result)) return result;
     switch (msg) {
-    case WM_CREATE:
-    case WM_STYLECHANGING:
-    case WM_STYLECHANGED: {
-        LONG w, h;
-        CCCreationSize(hwnd, msg, lParam, &w, &h);
-        CCbmp_Init(hwnd, w, h);
-        return 0;
-    }
-    case WM_SIZE:
-        CCStoreSize(hwnd, lParam);
-        return 0;
-    case WM_ENABLE:
-        CCEnable(hwnd, wParam, CCbmp_DrawDisabled);
-        return 0;
     case WM_SETTEXT: {
         const char *text = lParam ? (const char *)lParam : "";
         if (!CCParseOptions(hwnd, text)) DefWindowProcA(hwnd, WM_SETTEXT, wParam, (LPARAM)text);
         InvalidateRect(hwnd, nullptr, FALSE);
         return 0;
     }
-    case WM_PAINT:
-        if (IsWindowEnabled(hwnd)) {
-            CCbmp_Paint(hwnd);
-        } else {
-            CCPaintDisabled(hwnd, CCbmp_DrawDisabled);
-        }
-        return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
         CCPress_Begin(hwnd);

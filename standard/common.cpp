@@ -1,5 +1,6 @@
 // Message steps that most kinds share.
 #include "common.h"
+#include "ccguards.h"
 #include "ccslots.h"
 #include "press.h"
 
@@ -22,4 +23,34 @@ void CCPaintDisabled(HWND hwnd, void (*drawDisabled)(HWND))
     BeginPaint(hwnd, &ps);
     drawDisabled(hwnd);
     EndPaint(hwnd, &ps);
+}
+
+bool CCKindStep(const CCKindSteps *k, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT *result)
+{
+    switch (msg) {
+    case WM_CREATE:
+    case WM_STYLECHANGING:
+    case WM_STYLECHANGED: {
+        LONG w, h;
+        CCCreationSize(hwnd, msg, lParam, &w, &h);
+        k->init(hwnd, w, h);
+        *result = k->result;
+        return true;
+    }
+    case WM_SIZE:
+        CCStoreSize(hwnd, lParam);
+        *result = k->result;
+        return true;
+    case WM_ENABLE:
+        CCEnable(hwnd, wParam, k->drawDisabled);
+        *result = k->result;
+        return true;
+    case WM_PAINT:
+        if (IsWindowEnabled(hwnd)) k->paint(hwnd);
+        else CCPaintDisabled(hwnd, k->drawDisabled);
+        *result = 0;
+        return true;
+    default:
+        return false;
+    }
 }

@@ -13,4 +13,15 @@ void CCEnable(HWND hwnd, WPARAM wParam, void (*drawDisabled)(HWND hwnd));
 // the paint request is validated around it.
 void CCPaintDisabled(HWND hwnd, void (*drawDisabled)(HWND hwnd));
 
+// Creation, size, enable and paint as most kinds handle them.
+struct CCKindSteps {
+    void (*init)(HWND hwnd, LONG w, LONG h);  // creation initialisation (also on style changes)
+    void (*paint)(HWND hwnd);                 // normal look inside BeginPaint / EndPaint
+    void (*drawDisabled)(HWND hwnd);          // disabled look on a window DC
+    LRESULT result;                           // answer to creation, size and enable
+};
+// Handles WM_CREATE, WM_STYLECHANGING, WM_STYLECHANGED, WM_SIZE, WM_ENABLE and
+// WM_PAINT (answered 0) with the kind's steps; false for any other message.
+bool CCKindStep(const CCKindSteps *k, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT *result);
+
 #endif

@@ -84,7 +84,7 @@ static void CCflat_DrawDisabledNow(HWND hwnd)
 }
 
 // Creation and style change: size, then the default colours.
-static void CCflat_Init(HWND hwnd, int W, int H)
+static void CCflat_Init(HWND hwnd, LONG W, LONG H)
 {
     CCSetSlot(hwnd, FLAT_W, W);
     CCSetSlot(hwnd, FLAT_H, H);
@@ -121,34 +121,16 @@ static LRESULT CCflat_SetText(HWND hwnd, WPARAM wParam, const char *text)
     return 1;
 }
 
+static const CCKindSteps kFlatSteps = {CCflat_Init, CCflat_Paint, CCflat_DrawDisabledNow, 1};
+
 LRESULT CCflat_Msg(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     CCTrace(msg, "Kerv_cc: CCflat_Msg: WM_CREATE");
+    LRESULT result;
+    if (CCKindStep(&kFlatSteps, hwnd, msg, wParam, lParam, &result)) return result;
     switch (msg) {
-    case WM_CREATE:
-    case WM_STYLECHANGING:
-    case WM_STYLECHANGED: {
-        LONG w, h;
-        CCCreationSize(hwnd, msg, lParam, &w, &h);
-        CCflat_Init(hwnd, w, h);
-        return 1;
-    }
-    case WM_SIZE:
-        CCStoreSize(hwnd, lParam);
-        return 1;
-    case WM_ENABLE:
-        CCEnable(hwnd, wParam, CCflat_DrawDisabledNow);
-        return 1;
     case WM_SETTEXT:
         return CCflat_SetText(hwnd, wParam, (const char *)lParam);
-    case WM_PAINT:
-        if (IsWindowEnabled(hwnd)) {
-            CCflat_Paint(hwnd);
-        } else {
-            // The disabled look covers the whole window, not only the update region.
-            CCPaintDisabled(hwnd, CCflat_DrawDisabledNow);
-        }
-        return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
         CCPress_Begin(hwnd);

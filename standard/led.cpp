@@ -75,7 +75,7 @@ static void CCled_Paint(HWND hwnd)
 static const CCPressKind LED_PRESS = {CCled_DrawDown, nullptr, 0};
 
 // Creation and style change: size, enabled, default colours, normal look.
-static void CCled_Init(HWND hwnd, int W, int H)
+static void CCled_Init(HWND hwnd, LONG W, LONG H)
 {
     CCSetSlot(hwnd, 0, W);
     CCSetSlot(hwnd, 1, H);
@@ -118,33 +118,16 @@ static LRESULT CCled_SetText(HWND hwnd, const char *text)
     return 1;
 }
 
+static const CCKindSteps kLedSteps = {CCled_Init, CCled_Paint, CCled_DrawDisabled, 1};
+
 LRESULT CCled_Msg(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     CCTrace(msg, LED_TRACE);
+    LRESULT result;
+    if (CCKindStep(&kLedSteps, hwnd, msg, wParam, lParam, &result)) return result;
     switch (msg) {
-    case WM_CREATE:
-    case WM_STYLECHANGING:
-    case WM_STYLECHANGED: {
-        LONG w, h;
-        CCCreationSize(hwnd, msg, lParam, &w, &h);
-        CCled_Init(hwnd, w, h);
-        return 1;
-    }
-    case WM_SIZE:
-        CCStoreSize(hwnd, lParam);
-        return 1;
-    case WM_ENABLE:
-        CCEnable(hwnd, wParam, CCled_DrawDisabled);
-        return 1;
     case WM_SETTEXT:
         return CCled_SetText(hwnd, (const char *)lParam);
-    case WM_PAINT:
-        if (IsWindowEnabled(hwnd)) {
-            CCled_Paint(hwnd);
-        } else {
-            CCPaintDisabled(hwnd, CCled_DrawDisabled);
-        }
-        return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
         CCPress_Begin(hwnd);

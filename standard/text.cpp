@@ -71,41 +71,25 @@ static LRESULT CCtext_SetText(HWND hwnd, const char *text)
     return 0;
 }
 
+static void CCtext_Init(HWND hwnd, LONG w, LONG h)
+{
+    CCSetSlot(hwnd, SLOT_W, w);
+    CCSetSlot(hwnd, SLOT_H, h);
+    CCSetSlot(hwnd, SLOT_ENABLED, 1);
+    CCSetSlot(hwnd, SLOT_PANEL, 8);
+    CCSetSlot(hwnd, SLOT_INK, 0);
+    CCSetSlot(hwnd, SLOT_OUTLINE, 7);
+}
+
+static const CCKindSteps kTextSteps = {CCtext_Init, CCtext_Paint, CCtext_DrawDisabled, 0};
+
 LRESULT CCtext_Msg(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     CCTrace(msg, "Kerv_cc: CCtext_Msg: WM_CREATE");
-    switch (msg) {
-    case WM_CREATE:
-    case WM_STYLECHANGING:
-    case WM_STYLECHANGED: {
-        LONG w, h;
-        CCCreationSize(hwnd, msg, lParam, &w, &h);
-        CCSetSlot(hwnd, SLOT_W, w);
-        CCSetSlot(hwnd, SLOT_H, h);
-        CCSetSlot(hwnd, SLOT_ENABLED, 1);
-        CCSetSlot(hwnd, SLOT_PANEL, 8);
-        CCSetSlot(hwnd, SLOT_INK, 0);
-        CCSetSlot(hwnd, SLOT_OUTLINE, 7);
-        return 0;
-    }
-    case WM_SIZE:
-        CCStoreSize(hwnd, lParam);
-        return 0;
-    case WM_ENABLE:
-        CCEnable(hwnd, wParam, CCtext_DrawDisabled);
-        return 0;
-    case WM_SETTEXT:
-        return CCtext_SetText(hwnd, lParam ? (const char *)lParam : "");
-    case WM_PAINT:
-        if (IsWindowEnabled(hwnd)) {
-            CCtext_Paint(hwnd);
-        } else {
-            CCPaintDisabled(hwnd, CCtext_DrawDisabled);
-        }
-        return 0;
-    default:
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
-    }
+    LRESULT result;
+    if (CCKindStep(&kTextSteps, hwnd, msg, wParam, lParam, &result)) return result;
+    if (msg == WM_SETTEXT) return CCtext_SetText(hwnd, lParam ? (const char *)lParam : "");
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
 }
 
 // ---- Ident Text ----
