@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <algorithm>
 #include "ccdraw.h"
+#include "ccguards.h"
 #include "ccslots.h"
 #include "harness.h"
 
@@ -12,24 +13,13 @@ const COLORREF kWhite = 0xFFFFFF, kRed = 0x0000FF;
 
 // A w x h memory image, white, on which a label is drawn in black on red.
 struct Canvas {
-    HDC screen, dc;
-    HBITMAP bmp;
-    HGDIOBJ old;
     int w, h;
-    Canvas(int cw, int ch) : w(cw), h(ch)
+    CCWindowDC screen;
+    CCMemImage image;
+    HDC dc;
+    Canvas(int cw, int ch) : w(cw), h(ch), screen(nullptr), image(screen.dc, cw, ch), dc(image.dc)
     {
-        screen = GetDC(nullptr);
-        dc = CreateCompatibleDC(screen);
-        bmp = CreateCompatibleBitmap(screen, w, h);
-        old = SelectObject(dc, bmp);
         PatBlt(dc, 0, 0, w, h, WHITENESS);
-    }
-    ~Canvas()
-    {
-        SelectObject(dc, old);
-        DeleteObject(bmp);
-        DeleteDC(dc);
-        ReleaseDC(nullptr, screen);
     }
     // Bounding box of the pixels that are no longer white; empty when none.
     RECT Drawn() const

@@ -2,6 +2,7 @@
 // copy floor: full paint, label change, press-and-release cycle, fader drag step,
 // and a whole panel repainted at once.
 #include "bench.h"
+#include "ccguards.h"
 #include <commctrl.h>
 #include <stdio.h>
 #include <string.h>
@@ -51,32 +52,17 @@ std::string DragRefName(const Kind &k)
 
 // One BitBlt of a w x h area from a memory DC to the window: no paint can beat it.
 struct CopyFloor {
-    HWND hwnd;
-    HDC dc, mem;
-    HBITMAP bmp;
-    HGDIOBJ old;
+    CCWindowDC win;
+    CCMemImage mem;
     int w, h;
-    CopyFloor(HWND target, int cw, int ch) : hwnd(target), w(cw), h(ch)
+    CopyFloor(HWND target, int cw, int ch) : win(target), mem(win.dc, cw, ch), w(cw), h(ch)
     {
-        dc = GetDC(hwnd);
-        mem = CreateCompatibleDC(dc);
-        bmp = CreateCompatibleBitmap(dc, w, h);
-        old = SelectObject(mem, bmp);
-        PatBlt(mem, 0, 0, w, h, WHITENESS);
+        PatBlt(mem.dc, 0, 0, w, h, WHITENESS);
     }
-    ~CopyFloor()
-    {
-        SelectObject(mem, old);
-        DeleteObject(bmp);
-        DeleteDC(mem);
-        ReleaseDC(hwnd, dc);
-    }
-    CopyFloor(const CopyFloor &) = delete;
-    CopyFloor &operator=(const CopyFloor &) = delete;
     Op op()
     {
         return [this](int) {
-            BitBlt(dc, 0, 0, w, h, mem, 0, 0, SRCCOPY);
+            BitBlt(win.dc, 0, 0, w, h, mem.dc, 0, 0, SRCCOPY);
             GdiFlush();
         };
     }

@@ -1,6 +1,7 @@
 // Profile: the pieces the looks are made of, timed one by one on a window and a
 // memory image of a control's size, so that a kind's time can be accounted for.
 #include "bench.h"
+#include "ccguards.h"
 #include <string.h>
 #include "ccdraw.h"
 #include "ccslots.h"
@@ -22,25 +23,8 @@ struct Piece {
 };
 
 // Memory DC holding a W x H bitmap, kept for the whole profile.
-struct Image {
-    HDC dc = nullptr;
-    HBITMAP bmp = nullptr;
-    HGDIOBJ old = nullptr;
-    explicit Image(HDC ref)
-    {
-        dc = CreateCompatibleDC(ref);
-        bmp = CreateCompatibleBitmap(ref, W, H);
-        old = SelectObject(dc, bmp);
-        PatBlt(dc, 0, 0, W, H, WHITENESS);
-    }
-    ~Image()
-    {
-        SelectObject(dc, old);
-        DeleteObject(bmp);
-        DeleteDC(dc);
-    }
-    Image(const Image &) = delete;
-    Image &operator=(const Image &) = delete;
+struct Image : CCMemImage {
+    explicit Image(HDC ref) : CCMemImage(ref, W, H) { PatBlt(dc, 0, 0, W, H, WHITENESS); }
 };
 
 // The plaque lines of a 100 x 40 Ident Text (bx = 2, by = 3): outer and inner
