@@ -81,6 +81,24 @@ const char *CCFirstField(const char *text)
     return s_firstField;
 }
 
+const char *CCFindField(const char *text, int index, size_t *len)
+{
+    if (len) *len = 0;
+    if (!text || index < 0) return nullptr;
+    const char *p = text;
+    for (;;) {
+        while (*p == '$') p++;
+        if (*p == '\0') return nullptr;
+        size_t n = 0;
+        while (p[n] && p[n] != '$') n++;
+        if (index-- == 0) {
+            if (len) *len = n;
+            return p;
+        }
+        p += n;
+    }
+}
+
 static size_t Append(char *out, size_t size, size_t pos, const char *s)
 {
     if (!s) s = "";

@@ -24,6 +24,11 @@ uint32_t CCHexValue(const char *text);
 // The caller's text is never written.
 const char *CCFirstField(const char *text);
 
+// Field `index` (0 first) of a '$' text: a run of '$' is one separator and
+// leading '$' are skipped, so no field is empty. Returns its start and length
+// (*len), or null when the text has no such field. Nothing is written.
+const char *CCFindField(const char *text, int index, size_t *len);
+
 // Writes "a$b$c" into out (bounded by outSize, always terminated when outSize > 0):
 // variant 0 gives newText, old2, number; any other variant old1, newText, number.
 // Returns the length written.

@@ -23,6 +23,11 @@ bool Demo_ExpectFrom(std::initializer_list<int> ids, std::initializer_list<HWND>
 
 // Checks the control's text as WM_GETTEXT reports it. Logs the verdict.
 bool Demo_ExpectText(int id, const char *text);
+// Checks a special control's whole text, all '$' fields (CC_GETRAWTEXT).
+bool Demo_ExpectRawText(int id, const char *text);
+// Checks the right clicks the panel received since the step began: one at the
+// centre of each control named, in panel coordinates. Logs the verdict.
+bool Demo_ExpectRightClicks(std::initializer_list<int> ids);
 
 // Pointer input, sent as real mouse input to the screen point over the panel.
 // Moves are made in small steps, as a hand would, with the button held if it
@@ -34,6 +39,7 @@ void Demo_Down();                     // left button down at the current point
 void Demo_Up();                       // left button up at the current point
 void Demo_Click(int id);              // move to the control, down, up
 void Demo_DoubleClick(int id);
+void Demo_RightClick(int id);         // move to the control, right button down and up
 
 // What a panel application does to its controls.
 void Demo_SetText(int id, const char *text);

@@ -7,6 +7,8 @@
 
 // Records and logs one WM_COMMAND received by the panel.
 void Demo_Notified(WPARAM wParam, LPARAM lParam);
+// Records and logs one right click that reached the panel.
+void Demo_RightClicked(WPARAM wParam, LPARAM lParam);
 // The control's label as it reports it (WM_GETTEXT), at most 255 characters.
 std::string Demo_Label(HWND ctl);
 // Checked steps and those that got other notifications than expected.

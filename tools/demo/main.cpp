@@ -133,7 +133,12 @@ const char *KindName(HWND ctl)
         default: return "inert";
         }
     }
-    if (!strcmp(cls, KERV_CC09_CLASS)) return "cc09";
+    if (!strcmp(cls, KERV_CC09_CLASS)) {
+        static const char *const special[16] = {"inert",  "Font",   "ComboBMP", "LEDDisplay", "DualLED", "Font95",
+                                                "FontDisplay", "Chunky", "Repeat", "inert",      "inert",   "inert",
+                                                "inert",  "inert",  "inert",    "inert"};
+        return special[kind & 0xF];
+    }
     return nullptr;  // not one of the kit's controls
 }
 
@@ -171,6 +176,9 @@ INT_PTR CALLBACK PanelProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_COMMAND:
         Demo_Notified(wParam, lParam);
         if (!lParam && LOWORD(wParam) == IDCANCEL) PostMessageA(hwnd, WM_CLOSE, 0, 0);
+        return TRUE;
+    case WM_RBUTTONDOWN:
+        Demo_RightClicked(wParam, lParam);
         return TRUE;
     case WM_CLOSE:
         if (g_interactive) SaveScreenshot();

@@ -2,10 +2,12 @@
 // input and the messages a panel application sends to its controls.
 #include <stdarg.h>
 #include <stdio.h>
+#include <string.h>
 #include <vector>
 
 #include "demo.h"
 #include "demo_internal.h"
+#include "kerv_cc.h"
 
 namespace {
 
@@ -15,6 +17,7 @@ struct Note {
 };
 
 std::vector<Note> g_notes;  // WM_COMMAND received since the step began
+std::vector<POINT> g_rightClicks;  // WM_RBUTTONDOWN received since the step began
 int g_checks, g_mismatches;
 POINT g_pointer = {-1, -1};  // screen point of the last pointer event
 bool g_buttonDown;
@@ -83,6 +86,7 @@ void Demo_Step(const char *fmt, ...)
 {
     Demo_Pause(10);
     g_notes.clear();
+    g_rightClicks.clear();
     va_list ap;
     va_start(ap, fmt);
     LogV("tour: ", fmt, ap);
@@ -122,6 +126,7 @@ static bool Check(const std::vector<int> &want, const std::vector<HWND> &from)
         Demo_Log("tour:   MISMATCH expected %s, got %s", IdList(want).c_str(), IdList(got).c_str());
     }
     g_notes.clear();
+    g_rightClicks.clear();
     return ok;
 }
 
@@ -148,6 +153,53 @@ bool Demo_ExpectText(int id, const char *text)
         g_mismatches++;
         Demo_Log("tour:   MISMATCH text of %d: expected \"%s\", got \"%s\"", id, text, got.c_str());
     }
+    return ok;
+}
+
+bool Demo_ExpectRawText(int id, const char *text)
+{
+    g_checks++;
+    char buf[256] = "";
+    if (HWND h = Demo_Item(id)) SendMessageA(h, CC_GETRAWTEXT, sizeof buf, (LPARAM)buf);
+    bool ok = strcmp(buf, text) == 0;
+    if (ok) {
+        Demo_Log("tour:   ok raw text of %d \"%s\"", id, text);
+    } else {
+        g_mismatches++;
+        Demo_Log("tour:   MISMATCH raw text of %d: expected \"%s\", got \"%s\"", id, text, buf);
+    }
+    return ok;
+}
+
+void Demo_RightClicked(WPARAM, LPARAM lParam)
+{
+    POINT pt = {(short)LOWORD(lParam), (short)HIWORD(lParam)};
+    g_rightClicks.push_back(pt);
+    Demo_Log("WM_RBUTTONDOWN x=%ld y=%ld", pt.x, pt.y);
+}
+
+bool Demo_ExpectRightClicks(std::initializer_list<int> ids)
+{
+    Demo_Pause(10);
+    g_checks++;
+    bool ok = ids.size() == g_rightClicks.size();
+    size_t i = 0;
+    for (int id : ids) {
+        RECT r = {0, 0, 0, 0};
+        if (HWND h = Demo_Item(id)) GetWindowRect(h, &r);
+        POINT want = {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+        ScreenToClient(Demo_Panel(), &want);
+        if (ok && (g_rightClicks[i].x != want.x || g_rightClicks[i].y != want.y)) ok = false;
+        i++;
+    }
+    if (ok) {
+        Demo_Log("tour:   ok %zu right click(s) passed to the panel at the controls' centres", ids.size());
+    } else {
+        g_mismatches++;
+        Demo_Log("tour:   MISMATCH expected %zu right click(s) at the controls' centres, got %zu", ids.size(),
+                 g_rightClicks.size());
+    }
+    g_rightClicks.clear();
     return ok;
 }
 
@@ -212,6 +264,13 @@ void Demo_DoubleClick(int id)
     Demo_Up();
     Demo_Down();
     Demo_Up();
+}
+
+void Demo_RightClick(int id)
+{
+    Demo_MoveTo(id);
+    SendMouse(MOUSEEVENTF_RIGHTDOWN, g_pointer);
+    SendMouse(MOUSEEVENTF_RIGHTUP, g_pointer);
 }
 
 void Demo_SetText(int id, const char *text)

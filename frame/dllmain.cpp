@@ -1,6 +1,6 @@
-// Entry point of KERV_CC.DLL.
+// Entry point of both libraries.
 #include <windows.h>
-#include "std_frame.h"
+#include "ccframe.h"
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE hinst, DWORD reason, LPVOID)
 {
@@ -10,7 +10,7 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE hinst, DWORD reason, LPVOID)
     case DLL_THREAD_ATTACH:
     case DLL_THREAD_DETACH: return TRUE;
     default:
-        MessageBoxA(nullptr, "KERV_CC.IMPOSSIBLE DLL VECTOR!", "!", MB_OK);
+        MessageBoxA(nullptr, CCLibrary.impossibleText, "!", MB_OK);
         ExitProcess(0);
     }
 }

@@ -1,0 +1,18 @@
+// Kinds whose looks and behaviour are not built yet answer with default
+// processing; the frame's own work is done for them all the same.
+#include "s09_frame.h"
+
+#define CC09_PENDING(name)                                                   \
+    LRESULT name(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)          \
+    {                                                                        \
+        return DefWindowProcA(hwnd, msg, wParam, lParam);                    \
+    }
+
+CC09_PENDING(CCfont_Msg)
+CC09_PENDING(CCcombo_Msg)
+CC09_PENDING(CCledisp_Msg)
+CC09_PENDING(CCdualled_Msg)
+CC09_PENDING(CCfont95_Msg)
+CC09_PENDING(CCfontdisp_Msg)
+CC09_PENDING(CCchunky_Msg)
+CC09_PENDING(CCrepeat_Msg)

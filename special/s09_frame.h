@@ -1,0 +1,27 @@
+// Special library: its class, the eight kind handlers and the kind table.
+#ifndef S09_FRAME_H
+#define S09_FRAME_H
+
+#include <windows.h>
+#include "ccframe.h"
+
+#define CC09_CLASS_NAME "VEK_CC09_Button"
+// Window texts are cut to this many characters when they are set.
+#define CC09_TEXT_MAX 59
+// Work buffer of the frame's field selection for WM_GETTEXT.
+#define CC09_WORK_TEXT 512
+
+LRESULT CCfont_Msg(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+LRESULT CCcombo_Msg(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+LRESULT CCledisp_Msg(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+LRESULT CCdualled_Msg(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+LRESULT CCfont95_Msg(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+LRESULT CCfontdisp_Msg(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+LRESULT CCchunky_Msg(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+LRESULT CCrepeat_Msg(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+// Handlers by kind (low 4 bits of the style); kinds 0 and 9 to 15 take
+// default processing. Writable so that a test can put a recording kind in.
+extern CCKindHandler CC09Kinds[16];
+
+#endif

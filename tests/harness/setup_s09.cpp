@@ -1,0 +1,6 @@
+// The special library's class, registered by the test program from its own copy
+// of the code, so that tests reach the library's internals directly.
+#include "harness.h"
+#include "ccframe.h"
+
+void CCTestSetup() { CCLibAttach(GetModuleHandleA(nullptr)); }
