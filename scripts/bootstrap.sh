@@ -7,7 +7,7 @@ have() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok ins
 i386=yes
 dpkg --print-foreign-architectures | grep -qx i386 || i386=no
 for p in g++-mingw-w64-i686-posix g++ cmake ninja-build make wine wine32:i386 googletest \
-         xvfb xauth xdotool imagemagick; do
+         xvfb xauth xdotool imagemagick python3-fonttools; do
     have "$p" || need="$need $p"
 done
 [ -z "$need" ] && [ $i386 = yes ] && exit 0
