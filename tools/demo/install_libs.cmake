@@ -1,5 +1,7 @@
-# Copies KERV_CC.DLL and the numbered siblings KERV_CC<n>.DLL from FROM to TO.
+# Copies KERV_CC.DLL, the numbered siblings KERV_CC<n>.DLL and the Dot-Matrix
+# font DotMatrix.ttf from FROM to TO.
 file(MAKE_DIRECTORY ${TO})
+file(COPY_FILE ${FROM}/DotMatrix.ttf ${TO}/DotMatrix.ttf ONLY_IF_DIFFERENT)
 file(GLOB libs LIST_DIRECTORIES false ${FROM}/KERV_CC*.DLL)
 foreach(lib ${libs})
     get_filename_component(name ${lib} NAME)
