@@ -18,6 +18,7 @@ emulate=no
 if [ $i386 = yes ] && have libc6:i386 && ! runs32; then
     emulate=yes
     have qemu-user-static || need="$need qemu-user-static"
+    have clang || need="$need clang"
 fi
 if [ -n "$need" ] || [ $i386 = no ]; then
     if [ "$(id -u)" != 0 ]; then
@@ -30,9 +31,22 @@ if [ -n "$need" ] || [ $i386 = no ]; then
     apt-get install -y -qq --no-install-recommends $need >/dev/null
 fi
 # Some virtual machines' kernels refuse 32-bit x86 programs: Wine's 32-bit
-# loader then runs through qemu's user-mode emulation, registered for i386 ELF.
-if [ $emulate = yes ] || ! runs32; then
+# loader then runs through qemu's user-mode emulation, registered for i386 ELF,
+# with a small preloaded library that makes Wine's start fast there
+# (scripts/emul/noreplace.c).
+if [ $emulate = yes ] || [ -e $binfmt/qemu-i386 ] || ! runs32; then
     have qemu-user-static || apt-get install -y -qq --no-install-recommends qemu-user-static >/dev/null
+    have clang || apt-get install -y -qq --no-install-recommends clang >/dev/null
+    shim=/usr/local/lib/kerv-emul/noreplace.so
+    src=$(dirname "$0")/emul/noreplace.c
+    if [ ! -f $shim ] || [ "$src" -nt $shim ]; then
+        mkdir -p /usr/local/lib/kerv-emul
+        clang --target=i386-linux-gnu -ffreestanding -O2 -fPIC -shared -nostdlib -fno-stack-protector \
+            -o $shim "$src"
+    fi
+    mkdir -p /etc/qemu-binfmt/i386/etc
+    grep -qx $shim /etc/qemu-binfmt/i386/etc/ld.so.preload 2>/dev/null ||
+        echo $shim > /etc/qemu-binfmt/i386/etc/ld.so.preload
     [ -e $binfmt/register ] || mount -t binfmt_misc binfmt_misc $binfmt
     if [ ! -e $binfmt/qemu-i386 ]; then
         printf '%s' ':qemu-i386:M::\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00:\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff:/usr/bin/qemu-i386-static:F' \

@@ -1,0 +1,40 @@
+#!/bin/sh
+# Runs a GoogleTest program under Wine and, when the process dies before
+# GoogleTest's closing summary, runs the case it died in again on its own and
+# then the cases still to run, each time in a fresh process. Wine under qemu's
+# user-mode emulation (see bootstrap.sh) now and then corrupts a long-lived
+# process; a case that also dies on its own is a real failure.
+# Usage: gtest-resume.sh <wine command...> <program.exe> (extra arguments are not supported)
+out=$(mktemp); done_list=""; status=0; rounds=0
+trap 'rm -f "$out"' EXIT
+filter=""
+while :; do
+    rounds=$((rounds + 1))
+    if [ -n "$filter" ]; then "$@" "--gtest_filter=$filter" >"$out" 2>&1; rc=$?
+    else "$@" >"$out" 2>&1; rc=$?; fi
+    tr -d '\r' <"$out" >"$out.t"; mv "$out.t" "$out"
+    cat "$out"
+    if grep -q '^\[==========\] .* ran\.' "$out"; then
+        [ $rc -ne 0 ] && status=$rc
+        break
+    fi
+    # Died: the cases that finished, and the one that was running.
+    finished=$(sed -n 's/^\[ *\(OK\|FAILED\|SKIPPED\) *\] \([A-Za-z0-9_./]*\) (.*/\2/p' "$out")
+    grep -q '^\[  FAILED  \] [A-Za-z0-9_./]* (' "$out" && status=1
+    dead=$(sed -n 's/^\[ RUN      \] //p' "$out" | tail -1)
+    for f in $finished; do done_list="$done_list:$f"; done
+    if [ -z "$dead" ] || [ $rounds -gt 50 ]; then
+        echo "gtest-resume: the program died outside any test case (exit $rc)"
+        status=1; break
+    fi
+    echo "gtest-resume: the process died in $dead (exit $rc); running it again on its own"
+    "$@" "--gtest_filter=$dead" >"$out" 2>&1; rc=$?
+    tr -d '\r' <"$out"
+    if ! tr -d '\r' <"$out" | grep -q '^\[  PASSED  \] 1 test'; then
+        echo "gtest-resume: $dead fails on its own too (exit $rc)"
+        status=1
+    fi
+    done_list="$done_list:$dead"
+    filter="-${done_list#:}"
+done
+exit $status
