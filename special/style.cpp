@@ -14,8 +14,8 @@
 #define CC09_STYLE_CLASS "VEK_CC09_CLASS"
 #define CC09_DEFAULT_TITLE "Label$AuxText$2"
 #define CC09_LIBRARY_FILE "kerv_cc09.DLL"
-// Texts read from the dialog's items.
-#define CC09_ITEM_TEXT 256
+// Buffers of the texts read from the dialog's items and of the id text.
+#define CC09_TEXT_BUF 256
 // Longest label or auxiliary text the items take: no field is longer than a title.
 #define CC09_FIELD_MAX (CC_DESIGN_TITLE_LEN - 1)
 // Height of the dialog that shows the "Bitmap Style" group.
@@ -61,7 +61,7 @@ static const char *const s_auxCaption[9] = {
 static const int s_bitmapRadio[4] = {CC09_DLG_BMP_TOP, CC09_DLG_BMP_LEFT, CC09_DLG_BMP_BOTTOM, CC09_DLG_BMP_RIGHT};
 
 // Name handed to the resource-edit callback; it may keep the pointer.
-static char s_bitmapName[256];
+static char s_bitmapName[CC09_TEXT_BUF];
 
 static bool Checked(HWND dlg, int id) { return IsDlgButtonChecked(dlg, id) == BST_CHECKED; }
 static void Check(HWND dlg, int id, bool on) { CheckDlgButton(dlg, id, on ? BST_CHECKED : BST_UNCHECKED); }
@@ -149,14 +149,14 @@ static void ShowTitle(HWND dlg, const CCStyleRecord *rec)
     size_t n1 = 0, n2 = 0;
     const char *label = CCFindField(title, 0, &n1);
     if (!label) {
-        SetDlgItemTextA(dlg, CC09_ITEM_TEXT, title);
+        SetDlgItemTextA(dlg, CC_DLG_TEXT, title);
         SetDlgItemTextA(dlg, CC09_DLG_AUX, " ");
         Check(dlg, CC09_DLG_RELEASE, true);
         return;
     }
     char field[CC_DESIGN_TITLE_LEN];
     snprintf(field, sizeof field, "%.*s", (int)n1, label);
-    SetDlgItemTextA(dlg, CC09_ITEM_TEXT, field);
+    SetDlgItemTextA(dlg, CC_DLG_TEXT, field);
     const char *aux = CCFindField(title, 1, &n2);
     if (!aux) return;
     snprintf(field, sizeof field, "%.*s", (int)n2, aux);
@@ -192,7 +192,7 @@ static INT_PTR StyleInit(HWND dlg)
         EndDialog(dlg, 0);
         return TRUE;
     }
-    SendDlgItemMessageA(dlg, CC09_ITEM_TEXT, EM_LIMITTEXT, CC09_FIELD_MAX, 0);
+    SendDlgItemMessageA(dlg, CC_DLG_TEXT, EM_LIMITTEXT, CC09_FIELD_MAX, 0);
     SendDlgItemMessageA(dlg, CC09_DLG_AUX, EM_LIMITTEXT, CC09_FIELD_MAX, 0);
     uint32_t style = rec->style;
     ShowKindItems(dlg, style);
@@ -203,7 +203,7 @@ static INT_PTR StyleInit(HWND dlg)
         Enable(dlg, CC09_DLG_PRESS, false);
     }
     ShowTitle(dlg, rec);
-    CCShowDialogId(dlg, rec->id, 256);
+    CCShowDialogId(dlg, rec->id, CC09_TEXT_BUF);
     CCSetField(rec->className, sizeof rec->className, CC09_STYLE_CLASS);
     CCSetDialogProps(dlg, CCDesignVars.record, CCDesignVars.verify);
     return TRUE;
@@ -214,7 +214,7 @@ static INT_PTR StyleInit(HWND dlg)
 // The first '$' field of an item (at most 255 characters read); " " when empty.
 static void ReadField(HWND dlg, int id, char *out, size_t size)
 {
-    char text[256] = {};
+    char text[CC09_TEXT_BUF] = {};
     GetDlgItemTextA(dlg, id, text, sizeof text);
     size_t n = 0;
     const char *field = CCFindField(text, 0, &n);
@@ -257,9 +257,9 @@ static INT_PTR StyleOk(HWND dlg)
         CCDesignLine("VEK_CC_DlgFn: style record cannot be locked.\n");
         return TRUE;
     }
-    if (!CCVerifyDialogId(dlg, rec, 256)) return TRUE;
-    char label[256], aux[256];
-    ReadField(dlg, CC09_ITEM_TEXT, label, sizeof label);
+    if (!CCVerifyDialogId(dlg, rec, CC09_TEXT_BUF)) return TRUE;
+    char label[CC09_TEXT_BUF], aux[CC09_TEXT_BUF];
+    ReadField(dlg, CC_DLG_TEXT, label, sizeof label);
     ReadField(dlg, CC09_DLG_AUX, aux, sizeof aux);
     bool release = Checked(dlg, CC09_DLG_RELEASE);
     uint32_t style = rec->style;
@@ -323,7 +323,7 @@ static INT_PTR StyleCommand(HWND dlg, WPARAM command)
     case CC09_DLG_EDIT_BITMAP: EditBitmap(dlg); return TRUE;
     case CC09_DLG_BROWSE: BrowseClicked(dlg); return TRUE;
     case CC09_DLG_BORDER: BorderClicked(dlg); return TRUE;
-    case CC09_ITEM_TEXT:
+    case CC_DLG_TEXT:
     case CC09_DLG_AUX: return TRUE;
     default: return FALSE;
     }

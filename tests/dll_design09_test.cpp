@@ -319,15 +319,13 @@ static DialogRun RunStyle(HGLOBAL style, std::vector<std::function<void(HWND)>> 
 }
 
 // Opens a record and presses OK after fill; returns the record afterwards.
-static CCStyleRecord SaveWith(uint32_t style, const char *title, std::function<void(HWND)> fill,
-                              BOOL *result = nullptr)
+static CCStyleRecord SaveWith(uint32_t style, const char *title, std::function<void(HWND)> fill)
 {
     HGLOBAL h = NewStyle(style, title);
-    DialogRun run = RunStyle(h, {[&](HWND d) {
+    RunStyle(h, {[&](HWND d) {
         fill(d);
         Press(d, IDOK);
     }});
-    if (result) *result = run.result;
     CCStyleRecord r = Record(h);
     GlobalFree(h);
     return r;
