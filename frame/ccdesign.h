@@ -19,6 +19,27 @@
 #define CC_DLG_TEXT 256
 #define CC_DLG_ID 257
 
+// Further items of the special library's style dialog "VEK_CC09_STYLE".
+#define CC09_DLG_AUX 259          // auxiliary text (second field)
+#define CC09_DLG_PRESS 261        // notifications
+#define CC09_DLG_RELEASE 262
+#define CC09_DLG_LOST_FOCUS 272
+#define CC09_DLG_EDIT_BITMAP 263
+#define CC09_DLG_AUX_CAPTION 264  // caption of the auxiliary text, per kind
+#define CC09_DLG_BROWSE 265
+#define CC09_DLG_RIGHT 266        // justification
+#define CC09_DLG_LEFT 267
+#define CC09_DLG_CENTRE 268
+#define CC09_DLG_RAISED 269       // border
+#define CC09_DLG_LOWERED 270
+#define CC09_DLG_BORDER 271
+#define CC09_DLG_STRETCH 274
+#define CC09_DLG_VERSION 280
+#define CC09_DLG_BMP_RIGHT 301    // bitmap position
+#define CC09_DLG_BMP_TOP 302
+#define CC09_DLG_BMP_BOTTOM 303
+#define CC09_DLG_BMP_LEFT 304
+
 // Window properties of the style dialog: the record under the integer atom 1,
 // the verify callback's address split into two 16-bit halves.
 #define CC_PROP_RECORD 1

@@ -72,11 +72,15 @@ struct CCMemImage {
     CCMemImage &operator=(const CCMemImage &) = delete;
 };
 
-// GlobalLock / GlobalUnlock; p is null when there is nothing to lock.
+// GlobalLock / GlobalUnlock; p is null when there is nothing to lock. With a
+// need, a block smaller than that is refused before it is touched.
 struct CCGlobalLock {
     HGLOBAL h;
     char *p;
-    explicit CCGlobalLock(HGLOBAL hg) : h(hg), p(hg ? (char *)GlobalLock(hg) : nullptr) {}
+    explicit CCGlobalLock(HGLOBAL hg, SIZE_T need = 0)
+        : h(hg), p(hg && (!need || GlobalSize(hg) >= need) ? (char *)GlobalLock(hg) : nullptr)
+    {
+    }
     ~CCGlobalLock()
     {
         if (p) GlobalUnlock(h);

@@ -2,22 +2,25 @@
 // editor does, lists its classes and kind table, writes a PNG contact sheet of
 // the toolbox pictures and runs the style dialog on a style record.
 //
-//   ccedit LIBRARY.DLL [--sheet FILE.png] [--dump]
+//   ccedit LIBRARY [--sheet FILE.png] [--dump]
 //          [--style ID STYLE TITLE [--set-text T] [--set-id T] [--set ITEM T] [--click ITEM]
-//                                  [--press ok|cancel]...]
+//                                  [--show ITEM] [--shot FILE.png] [--press ok|cancel]...]
 //
+// LIBRARY is a file name (KERV_CC09.DLL, found as LoadLibrary finds it) or a path.
 // --style builds a 128-byte style record (id, window style, title) and hands it
 // to the library's style entry point; the record is printed afterwards. Without
 // --press the dialog waits for a person; the other options drive it instead, in
 // order, everything up to the next --press in one step, which works headless:
 // --set-text and --set-id fill the text and id items, --set any item of a larger
-// dialog, --click clicks a check box or radio button by its item id.
+// dialog, --click clicks a button, check box or radio button by its item id,
+// --show prints an item's text and state, --shot saves a picture of the dialog.
 #include <windows.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 #include <string>
 #include <vector>
+#include "cccapture.h"
 #include "ccdesign.h"
 #include "ccpng.h"
 
@@ -266,7 +269,7 @@ static bool WriteSheet(const char *path, const char *libName, const std::vector<
 // ---- style dialog ------------------------------------------------------------
 
 struct Step {
-    enum Kind { SET, CLICK, PRESS } kind;
+    enum Kind { SET, CLICK, SHOW, SHOT, PRESS } kind;
     int item;
     std::string text;
 };
@@ -310,6 +313,19 @@ static void CALLBACK DriveDialog(HWND, UINT, UINT_PTR, DWORD)
         }
         if (s.kind == Step::CLICK) {
             SendDlgItemMessageA(dlg, s.item, BM_CLICK, 0, 0);
+            continue;
+        }
+        if (s.kind == Step::SHOT) {
+            bool ok = CCCapture_ClientPng(dlg, s.text.c_str());
+            printf("dialog picture: %s %s\n", s.text.c_str(), ok ? "written" : "NOT written");
+            continue;
+        }
+        if (s.kind == Step::SHOW) {
+            char text[300] = "";
+            HWND item = GetDlgItem(dlg, s.item);
+            GetWindowTextA(item, text, sizeof text);
+            printf("item %d: '%s'%s%s\n", s.item, text, item && !IsWindowEnabled(item) ? " disabled" : "",
+                   IsDlgButtonChecked(dlg, s.item) == BST_CHECKED ? " checked" : "");
             continue;
         }
         int id = s.item;
@@ -371,9 +387,9 @@ static int RunStyle(const ClassInfo &ci, unsigned id, uint32_t style, const char
 static int Usage()
 {
     fprintf(stderr,
-            "usage: ccedit LIBRARY.DLL [--sheet FILE.png] [--dump]\n"
+            "usage: ccedit LIBRARY [--sheet FILE.png] [--dump]\n"
             "              [--style ID STYLE TITLE [--set-text T] [--set-id T] [--set ITEM T] [--click ITEM]\n"
-            "                                      [--press ok|cancel]...]\n");
+            "                                      [--show ITEM] [--shot FILE.png] [--press ok|cancel]...]\n");
     return 2;
 }
 
@@ -399,8 +415,10 @@ int main(int argc, char **argv)
         } else if (a == "--set" && i + 2 < argc) {
             int item = atoi(argv[++i]);
             s_steps.push_back({Step::SET, item, argv[++i]});
-        } else if (a == "--click" && i + 1 < argc) {
-            s_steps.push_back({Step::CLICK, atoi(argv[++i]), ""});
+        } else if ((a == "--click" || a == "--show") && i + 1 < argc) {
+            s_steps.push_back({a == "--click" ? Step::CLICK : Step::SHOW, atoi(argv[++i]), ""});
+        } else if (a == "--shot" && i + 1 < argc) {
+            s_steps.push_back({Step::SHOT, 0, argv[++i]});
         } else if (a == "--press" && i + 1 < argc && (!strcmp(argv[i + 1], "ok") || !strcmp(argv[i + 1], "cancel"))) {
             s_steps.push_back({Step::PRESS, !strcmp(argv[++i], "ok") ? IDOK : IDCANCEL, ""});
         } else if (a[0] != '-' && !libPath) {
