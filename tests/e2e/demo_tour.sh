@@ -14,10 +14,13 @@ export WINEPREFIX
 WINEARCH=win32
 export WINEARCH
 unset CC_ROOT CC_SYSTEM   # the program finds its installation by itself
+# A server left behind by an earlier run that was stopped half way goes first.
+wineserver -k 2>/dev/null || true
 trap 'wineserver -k 2>/dev/null || true' EXIT
 fail() { echo "demo_tour: $*"; echo "--- log:"; cat "$out/log.txt"; exit 1; }
 
-png=$(WINEDEBUG=-all winepath -w "$out/panel.png" 2>/dev/null)
+# Wine's drive Z: is the root of the file system.
+png="Z:$(printf '%s' "$out/panel.png" | tr / '\\')"
 "$build/wine-run.sh" "$build/demo/ccdemo.exe" --strict --png "$png" >"$out/log.txt" 2>"$out/stderr.txt"
 rc=$?
 [ $rc -eq 0 ] || fail "exit status $rc"
