@@ -367,6 +367,7 @@ TEST(S09Ledisp, BadInputDrawsAndReleasesEverything)
                           CCT_Repaint(w);
                           SetWindowTextA(w, t);
                           SetWindowTextA(w, "12:01");
+                          EXPECT_EQ(Shown(w), "12:01");  // stored even where nothing draws
                           Steps(w, "DuP");
                           Steps(w, "UP");
                           EnableWindow(w, FALSE);
