@@ -1,6 +1,6 @@
-// Small window helpers: the size a creation or style change gives, and guards
-// that release window DCs, memory DCs, selected GDI objects and global-memory
-// locks when they go out of scope.
+// Small window helpers: the size a creation or style change gives, the repaint
+// and hit test of press tracking, and guards that release window DCs, memory
+// DCs, selected GDI objects and global-memory locks when they go out of scope.
 #ifndef CCGUARDS_H
 #define CCGUARDS_H
 
@@ -20,6 +20,23 @@ inline void CCCreationSize(HWND hwnd, UINT msg, LPARAM lParam, LONG *w, LONG *h)
     GetClientRect(hwnd, &rc);
     *w = rc.right - rc.left;
     *h = rc.bottom - rc.top;
+}
+
+// Invalidates the whole client area without erasing and updates it at once;
+// a null or destroyed window is skipped.
+inline void CCRepaint(HWND hwnd)
+{
+    if (!hwnd || !IsWindow(hwnd)) return;
+    InvalidateRect(hwnd, nullptr, FALSE);
+    UpdateWindow(hwnd);
+}
+
+// The child of hwnd (or hwnd itself) under the client point in lParam, read as
+// unsigned 16-bit words; null when the point lies outside hwnd.
+inline HWND CCHitWindow(HWND hwnd, LPARAM lParam)
+{
+    POINT pt = {(LONG)(unsigned short)LOWORD(lParam), (LONG)(unsigned short)HIWORD(lParam)};
+    return ChildWindowFromPoint(hwnd, pt);
 }
 
 // GetDC / ReleaseDC.

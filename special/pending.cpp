@@ -10,7 +10,6 @@
 
 CC09_PENDING(CCfont_Msg)
 CC09_PENDING(CCcombo_Msg)
-CC09_PENDING(CCledisp_Msg)
 CC09_PENDING(CCdualled_Msg)
 CC09_PENDING(CCfont95_Msg)
 CC09_PENDING(CCfontdisp_Msg)

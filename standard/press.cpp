@@ -2,13 +2,6 @@
 #include "press.h"
 #include "std_frame.h"
 
-void CCRepaint(HWND hwnd)
-{
-    if (!hwnd || !IsWindow(hwnd)) return;
-    InvalidateRect(hwnd, nullptr, FALSE);
-    UpdateWindow(hwnd);
-}
-
 void CCPress_Reset(void)
 {
     PressState = 0;
@@ -29,13 +22,7 @@ void CCPress_End(void)
     PressState = 0;
 }
 
-static HWND HitWindow(HWND hwnd, LPARAM lParam)
-{
-    POINT pt = {(LONG)(unsigned short)LOWORD(lParam), (LONG)(unsigned short)HIWORD(lParam)};
-    return ChildWindowFromPoint(hwnd, pt);
-}
-
-bool CCPress_Inside(HWND hwnd, LPARAM lParam) { return HitWindow(hwnd, lParam) == hwnd; }
+bool CCPress_Inside(HWND hwnd, LPARAM lParam) { return CCHitWindow(hwnd, lParam) == hwnd; }
 
 void CCPress_Track(HWND hwnd, WPARAM wParam, LPARAM lParam, const CCPressKind *kind)
 {
@@ -54,7 +41,7 @@ void CCPress_Track(HWND hwnd, WPARAM wParam, LPARAM lParam, const CCPressKind *k
 
 void CCPress_RollOn(HWND hwnd, WPARAM wParam, LPARAM lParam, const CCPressKind *kind)
 {
-    HWND hit = HitWindow(hwnd, lParam);
+    HWND hit = CCHitWindow(hwnd, lParam);
     if (hit != PressWindow && PressState == 1) {
         ReleaseCapture();
         PressState = 2;

@@ -3,6 +3,7 @@
 #define PRESS_H
 
 #include <windows.h>
+#include "ccguards.h"
 
 // Per-kind differences of press tracking.
 struct CCPressKind {
@@ -15,9 +16,6 @@ struct CCPressKind {
     int inset;
 };
 
-// Invalidates the whole client area without erasing and updates it at once;
-// a null or destroyed window is skipped.
-void CCRepaint(HWND hwnd);
 // PressState = 0, PressWindow = none (creation of several kinds).
 void CCPress_Reset(void);
 // Button down: capture, PressWindow = hwnd, PressState = 1.
