@@ -5,6 +5,8 @@
 
 void DemoSetup_special() {}
 
+static void DemoTour_fontButtons();
+
 void DemoTour_special()
 {
     Demo_Step("right click on the special controls: passed to the panel");
@@ -26,4 +28,37 @@ void DemoTour_special()
     Demo_SetText(906, "0123456789012345678901234567890123456789012345678901234567890123456789");
     Demo_ExpectRawText(906, "01234567890123456789012345678901234567890123456789012345678");
     Demo_SetText(906, "Studio 2$Arial,12$8");
+
+    DemoTour_fontButtons();
+}
+
+// Font buttons: Font (901, release only), Font 95 (905, flags 3: press, and
+// release as id + 1000), Chunky (907, release only). A label change keeps the
+// font and the flags of the old text.
+static void DemoTour_fontButtons()
+{
+    Demo_Step("click the Font, Font 95 and Chunky font buttons");
+    Demo_Click(901);
+    Demo_Click(905);
+    Demo_Click(907);
+    HWND f95 = Demo_Item(905);
+    Demo_ExpectFrom({901, 905, 1905, 907}, {Demo_Item(901), f95, f95, Demo_Item(907)});
+
+    Demo_Step("Chunky 907 pressed and dragged out: the press ends with its release");
+    Demo_MoveTo(907);
+    Demo_Down();
+    Demo_MoveBelow(907, 12);
+    Demo_Up();
+    Demo_Expect({907});
+
+    Demo_Step("font button labels change; aux field and flags stay");
+    Demo_SetText(901, "Cut");
+    Demo_ExpectRawText(901, "Cut$Arial,10$2");
+    Demo_SetText(905, "Skip");
+    Demo_ExpectText(905, "Skip");
+    Demo_SetText(907, "/_9__C");  // red label, blue frame
+    Demo_SetText(907, "Cue 2");
+    Demo_ExpectRawText(907, "Cue 2$Arial,10$2");
+    Demo_Click(901);
+    Demo_Expect({901});
 }
