@@ -316,7 +316,7 @@ TEST(FontSetText, ZeroSizeWindowStillStoresAndAsksForAPaint)
 // ---------------------------------------------------------------------------
 // Press tracking and notifications
 
-enum Gesture { CLICK, DRAG_OUT, DRAG_OUT_AND_BACK, RELEASE_OUTSIDE_THEN_CLICK, ROLL_BACK_ON };
+enum Gesture { CLICK, TWO_CLICKS, DRAG_OUT, DRAG_OUT_AND_BACK, RELEASE_OUTSIDE_THEN_CLICK, ROLL_BACK_ON };
 
 static void Perform(HWND b, Gesture g)
 {
@@ -327,6 +327,10 @@ static void Perform(HWND b, Gesture g)
     if (g == DRAG_OUT_AND_BACK || g == ROLL_BACK_ON) CCT_Send(b, WM_MOUSEMOVE, 6, 6, MK_LBUTTON);
     if (g == DRAG_OUT || g == RELEASE_OUTSIDE_THEN_CLICK) CCT_Send(b, WM_LBUTTONUP, -10, 5, 0);
     else CCT_Send(b, WM_LBUTTONUP, 6, 6, 0);
+    if (g == TWO_CLICKS) {
+        CCT_Send(b, WM_LBUTTONDBLCLK, 6, 6, MK_LBUTTON);
+        CCT_Send(b, WM_LBUTTONUP, 6, 6, 0);
+    }
     if (g == RELEASE_OUTSIDE_THEN_CLICK) {
         CCT_Send(b, WM_LBUTTONDOWN, 5, 5, MK_LBUTTON);
         CCT_Send(b, WM_LBUTTONUP, 5, 5, 0);
@@ -350,6 +354,7 @@ TEST(FontPress, NotificationsByKindFlagsAndStyle)
         {"B", 0, CLICK, {P, P}, {P, R}},
         {"b", 0, CLICK, {P, P}, {P, R}},
         {"z", 0, CLICK, {}, {}},
+        {"3", 0, TWO_CLICKS, {P, R, P, R}, {P, R, P, R}},
         // Hold mode 1: leaving ends the press at once; the button up outside is idle.
         {"3", 0x200, DRAG_OUT, {P, R, R}, {P, R, R}},
         {"b", 0x200, DRAG_OUT, {P, P, P}, {P, P, R}},
@@ -411,6 +416,7 @@ TEST(FontBad, OddTextsDrawAndReleaseEverything)
                 CCT_Repaint(b);
                 Perform(b, DRAG_OUT_AND_BACK);
                 SendMessageA(b, WM_SETTEXT, 0, (LPARAM)t);
+                SendMessageA(b, WM_SETTEXT, 0, 0);
                 SendMessageA(b, WM_SETTEXT, 0, (LPARAM) "/_____1");
                 SendMessageA(b, WM_SETTEXT, 0, (LPARAM) "Z");
                 EnableWindow(b, FALSE);
