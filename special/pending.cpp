@@ -9,7 +9,6 @@
     }
 
 CC09_PENDING(CCcombo_Msg)
-CC09_PENDING(CCledisp_Msg)
 CC09_PENDING(CCdualled_Msg)
 CC09_PENDING(CCfontdisp_Msg)
 CC09_PENDING(CCrepeat_Msg)

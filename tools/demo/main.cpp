@@ -97,6 +97,10 @@ HMODULE LoadKit()
     }
     std::string lib = Env("CC_ROOT") + "\\" + Env("CC_SYSTEM") + "\\windows\\lib";
     Demo_Log("demo: system path %s", lib.c_str());
+    // The LED displays name the Dot-Matrix typeface, installed beside the libraries.
+    std::string font = lib + "\\DotMatrix.ttf";
+    int fonts = AddFontResourceExA(font.c_str(), FR_PRIVATE, nullptr);
+    Demo_Log("demo: font %s %s", font.c_str(), fonts ? "registered" : "MISSING");
     std::string dll = lib + "\\KERV_CC.DLL";
     HMODULE h = LoadLibraryA(dll.c_str());
     if (!h) {

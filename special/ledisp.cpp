@@ -1,0 +1,219 @@
+// LED display: the first field of the text in the Dot-Matrix face, by default
+// red on black in a sunken one-pixel frame; the second field is the size in
+// points. Clicks are reported as the flags character asks (press tracking in
+// press.cpp).
+#include <string.h>
+#include "ccdraw.h"
+#include "ccguards.h"
+#include "ccslots.h"
+#include "cctext.h"
+#include "kerv_cc.h"
+#include "press.h"
+#include "s09_frame.h"
+
+#define LED_FACE "Dot-Matrix"
+#define LED_PITCH 34
+#define LED_POINTS 14
+// Largest size drawn; larger figures are taken as this.
+#define LED_POINTS_MAX 200
+#define LED_DISABLED_FACE 23
+#define LED_DISABLED_TEXT 8
+#define LED_TEXT 256
+
+// The fields of the window text a look or a label change needs.
+struct LedText {
+    char raw[LED_TEXT];
+    char label[LED_TEXT];
+    char second[LED_TEXT];
+    char flags[2];
+};
+
+static void CopyField(const char *text, int index, char *out)
+{
+    size_t n = 0;
+    const char *f = CCFindField(text, index, &n);
+    if (!f) n = 0;
+    if (n >= LED_TEXT) n = LED_TEXT - 1;
+    memcpy(out, f ? f : "", n);
+    out[n] = '\0';
+}
+
+static void ReadText(HWND hwnd, LedText *t)
+{
+    t->raw[0] = '\0';
+    SendMessageA(hwnd, CC_GETRAWTEXT, LED_TEXT - 1, (LPARAM)t->raw);
+    t->raw[LED_TEXT - 1] = '\0';
+    CopyField(t->raw, 0, t->label);
+    CopyField(t->raw, 1, t->second);
+    size_t n = strlen(t->raw);
+    t->flags[0] = n ? t->raw[n - 1] : '\0';
+    t->flags[1] = '\0';
+}
+
+// Size in points from the second field: absent, 0, negative or no number give
+// 14; figures beyond what can be drawn are cut to LED_POINTS_MAX.
+static int Points(const char *second)
+{
+    int32_t s = CCParseInt32(second);
+    if (s <= 0) return LED_POINTS;
+    return s > LED_POINTS_MAX ? LED_POINTS_MAX : (int)s;
+}
+
+// Text offset k = S x 0.15 in double precision, truncated.
+static int Inset(int points) { return (int)((double)points * 0.15); }
+
+// A font selected into a DC for the guard's lifetime: a created Dot-Matrix font
+// (deleted afterwards) or a stock font (only selected back).
+struct LedFont {
+    HDC dc;
+    HFONT font = nullptr;
+    HGDIOBJ prev = nullptr;
+    LedFont(HDC d, int points) : dc(d)
+    {
+        font = CCDraw_SelectFont(d, LED_FACE, points, LED_PITCH);
+        if (font) prev = SelectObject(d, font);
+    }
+    explicit LedFont(HDC d) : dc(d) { prev = SelectObject(d, GetStockObject(ANSI_VAR_FONT)); }
+    ~LedFont()
+    {
+        if (font) CCDraw_ReleaseFont(dc, font, prev);
+        else if (prev) SelectObject(dc, prev);
+    }
+    LedFont(const LedFont &) = delete;
+    LedFont &operator=(const LedFont &) = delete;
+};
+
+// The control's current image in a memory DC, copied back by Show.
+struct LedCanvas {
+    int w, h;
+    CCWindowDC win;
+    CCMemImage mem;
+    LedCanvas(HWND hwnd, int width, int height)
+        : w(width), h(height), win(hwnd), mem(win.dc, width, height)
+    {
+        if (ok()) BitBlt(mem.dc, 0, 0, w, h, win.dc, 0, 0, SRCCOPY);
+    }
+    bool ok() const { return win.dc && mem.ok(); }
+    void Show() { BitBlt(win.dc, 0, 0, w, h, mem.dc, 0, 0, SRCCOPY); }
+};
+
+// Normal (pressed = false) or pressed face, composed off screen.
+static void DrawFace(HWND hwnd, bool pressed)
+{
+    const LONG *s = CCSlotView(hwnd);
+    int w = (int)s[0], h = (int)s[1];
+    LONG face = s[5], ink = s[6];
+    int justify = CCGetJustify(hwnd);
+    LedText t;
+    ReadText(hwnd, &t);
+    int points = Points(t.second);
+    LedCanvas c(hwnd, w, h);
+    if (!c.ok()) return;
+    {
+        LedFont font = pressed ? LedFont(c.mem.dc) : LedFont(c.mem.dc, points);
+        int off = pressed ? 2 : Inset(points);
+        // The panel lies one pixel outside the client area: only its edge shows.
+        CCDraw_ThinBevel(c.mem.dc, face, -1, -1, w + 2, h + 2, 1);
+        CCDraw_Text(c.mem.dc, ink, face, w, h, off, off, justify, t.raw);
+    }
+    c.Show();
+}
+
+static void CCledisp_Paint(HWND hwnd) { DrawFace(hwnd, false); }
+static void CCledisp_DrawDown(HWND hwnd) { DrawFace(hwnd, true); }
+
+// Disabled face, straight on the window DC.
+static void CCledisp_DrawDisabled(HWND hwnd)
+{
+    int w = (int)CCGetSlot(hwnd, 0), h = (int)CCGetSlot(hwnd, 1);
+    LedText t;
+    ReadText(hwnd, &t);
+    CCWindowDC win(hwnd);
+    if (!win.dc) return;
+    LedFont font(win.dc, LED_POINTS);
+    CCDraw_Bevel(win.dc, LED_DISABLED_FACE, 0, 0, w, h, 1);
+    CCDraw_Text(win.dc, LED_DISABLED_TEXT, LED_DISABLED_FACE, w, h, 0, 0, CCGetJustify(hwnd), t.raw);
+}
+
+static const CC09PressKind LedPress = {
+    CCledisp_Paint,
+    CCledisp_DrawDown,
+    CCledisp_DrawDisabled,
+    false,  // nothing drawn when a press is taken
+    false,  // the end of a press only invalidates: safe inside WM_PAINT
+    CC09_OFFSET_PRESS_BIT,
+    CC09_OFFSET_ODD_DECIMAL,
+};
+
+// Paints the old label out and draws the new one in its place, off screen.
+static void DrawLabelChange(HWND hwnd, const LedText &old, const char *label)
+{
+    const LONG *s = CCSlotView(hwnd);
+    int w = (int)s[0], h = (int)s[1];
+    LONG face = s[5], ink = s[6];
+    bool enabled = IsWindowEnabled(hwnd) != 0;
+    if (!enabled) {
+        face = LED_DISABLED_FACE;
+        ink = LED_DISABLED_TEXT;
+    }
+    int justify = CCGetJustify(hwnd);
+    int points = Points(old.second), k = Inset(points);
+    LedCanvas c(hwnd, w, h);
+    if (!c.ok()) return;
+    {
+        LedFont font(c.mem.dc, points);
+        CCDraw_Text(c.mem.dc, face, face, w, h, k, k, justify, old.label);
+        CCDraw_Text(c.mem.dc, ink, face, w, h, k, k, justify, label);
+    }
+    c.Show();
+}
+
+// A new label (already cut to 59 characters) or an option text.
+static void CCledisp_SetText(HWND hwnd, const char *text)
+{
+    char label[LED_TEXT];
+    CopyField(text, 0, label);
+    // No field at all (empty, or only '$' which would break the fields): a blank.
+    if (!label[0]) strcpy(label, " ");
+    LedText old;
+    ReadText(hwnd, &old);
+    LONG variant = CCGetSlot(hwnd, 3) & 0xF;
+    if (label[0] == '/') {
+        CCParseOptions(hwnd, label);
+    } else {
+        DrawLabelChange(hwnd, old, label);
+        // An empty old field is kept as a blank so that the fields keep their places.
+        char joined[3 * LED_TEXT];
+        CCJoinFields(hwnd, joined, sizeof joined, old.label[0] ? old.label : " ", label,
+                     old.second[0] ? old.second : " ", old.flags);
+        DefWindowProcA(hwnd, WM_SETTEXT, 0, (LPARAM)joined);
+    }
+    InvalidateRect(hwnd, nullptr, FALSE);
+    if (variant == 0) UpdateWindow(hwnd);
+}
+
+LRESULT CCledisp_Msg(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    LRESULT result = 0;
+    switch (msg) {
+    case WM_CREATE:
+        CCSetSlot(hwnd, 5, 0);
+        CCSetSlot(hwnd, 6, 9);
+        CC09Press_Create(hwnd);
+        return 0;
+    case WM_ENABLE:
+        CCSetSlot(hwnd, 2, wParam ? 1 : 0);
+        if (wParam) CCRepaint(hwnd);
+        else CCledisp_DrawDisabled(hwnd);
+        return 0;
+    case WM_SETTEXT: {
+        char text[CC09_TEXT_MAX + 1];
+        CCCopyText(text, sizeof text, lParam ? (const char *)lParam : "");
+        CCledisp_SetText(hwnd, text);
+        return 1;
+    }
+    default:
+        if (CC09Press_Message(hwnd, msg, wParam, lParam, &LedPress, &result)) return result;
+        return DefWindowProcA(hwnd, msg, wParam, lParam);
+    }
+}
