@@ -8,10 +8,7 @@
         return DefWindowProcA(hwnd, msg, wParam, lParam);                    \
     }
 
-CC09_PENDING(CCfont_Msg)
 CC09_PENDING(CCcombo_Msg)
 CC09_PENDING(CCdualled_Msg)
-CC09_PENDING(CCfont95_Msg)
 CC09_PENDING(CCfontdisp_Msg)
-CC09_PENDING(CCchunky_Msg)
 CC09_PENDING(CCrepeat_Msg)

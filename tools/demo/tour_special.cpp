@@ -5,6 +5,8 @@
 
 void DemoSetup_special() {}
 
+static void DemoTour_fontButtons();
+
 void DemoTour_special()
 {
     Demo_Step("right click on the special controls: passed to the panel");
@@ -52,4 +54,37 @@ void DemoTour_special()
     Demo_Click(909);
     Demo_Pause(50);
     Demo_ExpectFrom({909, 1909}, {Demo_Item(909), Demo_Item(909)});
+
+    DemoTour_fontButtons();
+}
+
+// Font buttons: Font (901, release only), Font 95 (905, flags 3: press, and
+// release as id + 1000), Chunky (907, release only). A label change keeps the
+// font and the flags of the old text.
+static void DemoTour_fontButtons()
+{
+    Demo_Step("click the Font, Font 95 and Chunky font buttons");
+    Demo_Click(901);
+    Demo_Click(905);
+    Demo_Click(907);
+    HWND f95 = Demo_Item(905);
+    Demo_ExpectFrom({901, 905, 1905, 907}, {Demo_Item(901), f95, f95, Demo_Item(907)});
+
+    Demo_Step("Chunky 907 pressed and dragged out: the press ends with its release");
+    Demo_MoveTo(907);
+    Demo_Down();
+    Demo_MoveBelow(907, 12);
+    Demo_Up();
+    Demo_Expect({907});
+
+    Demo_Step("font button labels change; aux field and flags stay");
+    Demo_SetText(901, "Cut");
+    Demo_ExpectRawText(901, "Cut$Arial,10$2");
+    Demo_SetText(905, "Skip");
+    Demo_ExpectText(905, "Skip");
+    Demo_SetText(907, "/_9__C");  // red label, blue frame
+    Demo_SetText(907, "Cue 2");
+    Demo_ExpectRawText(907, "Cue 2$Arial,10$2");
+    Demo_Click(901);
+    Demo_Expect({901});
 }
