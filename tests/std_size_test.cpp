@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <stdio.h>
 #include <string>
+#include <vector>
 #include "ccdraw.h"
 #include "harness.h"
 #include "text.h"
@@ -55,9 +56,11 @@ const Kind kKinds[] = {
     {0x0200, "Multi", "ON AIR"},       {0x0400, "Vertical fader", "50"}, {0x0800, "Horizontal fader", "50"},
 };
 
-// 256 x 32767 is the tallest plaque still composed in a memory image.
-const SIZE kSizes[] = {{0, 0},       {1, 1},       {3, 3},         {32767, 20},    {20, 32767},
-                       {256, 32767}, {292, 32767}, {4000, 4000},   {12000, 12000}, {32767, 32767}};
+// 256 x 32767 is the tallest plaque still composed in a memory image. Creation
+// takes sizes beyond 32767 (WM_SIZE then carries their low words).
+const SIZE kSizes[] = {{0, 0},         {1, 1},         {3, 3},           {32767, 20},     {20, 32767},
+                       {256, 32767},   {292, 32767},   {4000, 4000},     {12000, 12000},  {32767, 32767},
+                       {100000, 100000}, {0x7FFFFFFF, 20}};
 
 // Paint, press and release at the centre, labels and options, disable and
 // enable: everything a panel does to a control, at the size it has now.
@@ -253,4 +256,68 @@ TEST(PlaqueFill, SameAsTheBorderFloodFill)
     const SizeCase large[] = {{1068, 40}, {1069, 40}, {40, 1220}, {40, 1221}, {292, 9000}, {9000, 50}, {2000, 1500}};
     for (const SizeCase &s : large)
         ASSERT_TRUE(SamePlaque(s.w, s.h, 8, RGB(0x12, 0x34, 0x56)));
+}
+
+TEST(PlaqueFill, CharactersCappedInProportion)
+{
+    const struct {
+        LONG h, w, wantH, wantW;
+    } cases[] = {
+        {30, 15, 30, 15},               {2048, 2048, 2048, 2048},   {4096, 1024, 2048, 512},
+        {27513, 168, 2048, 12},         {1000, 6000, 341, 2048},    {-12, -12, -12, -12},
+        {100000, 1, 2048, 1},           {-40000, 80000, -1024, 2048}, {0x7FFFFFFF, 0x7FFFFFFF, 2048, 2048},
+    };
+    for (const auto &c : cases) {
+        LOGFONTA lf = {};
+        lf.lfHeight = c.h;
+        lf.lfWidth = c.w;
+        lf.lfWeight = 700;
+        LOGFONTA got = CCid_DrawnFont(lf);
+        EXPECT_EQ(got.lfHeight, c.wantH) << c.h << " x " << c.w;
+        EXPECT_EQ(got.lfWidth, c.wantW) << c.h << " x " << c.w;
+        EXPECT_EQ(got.lfWeight, 700);
+    }
+}
+
+namespace {
+
+// Pixels of a window's client rectangle (x, y, w, h), read one by one.
+std::vector<COLORREF> Pixels(HWND hwnd, int x, int y, int w, int h)
+{
+    std::vector<COLORREF> px;
+    HDC dc = GetDC(hwnd);
+    for (int j = y; j < y + h; j++)
+        for (int i = x; i < x + w; i++) px.push_back(GetPixel(dc, i, j));
+    ReleaseDC(hwnd, dc);
+    return px;
+}
+
+}  // namespace
+
+// Beyond the largest memory image the looks go straight on, pixel for pixel
+// what the off-screen composition shows.
+TEST_F(AnySize, BeyondTheMemoryImageStraightOn)
+{
+    // Plaques just under and just over the limit, against the plaque drawn alone.
+    for (int H : {27000, 28000}) {
+        SCOPED_TRACE(H);
+        HWND h = CCT_Create(0x0020, "x", 0, 0, 300, H, 906);
+        CCTCanvas want(300, 480, RGB(0x12, 0x34, 0x56));
+        CCid_DrawPlaque(want.dc, 300, H, 8);
+        CCTImage img = want.Image();
+        EXPECT_EQ(Pixels(h, 0, 0, 300, 480), img.px);
+        DestroyWindow(h);
+    }
+    // A label swapped in straight on, against a fresh control with that label;
+    // the controls' centres lie in sight.
+    for (DWORD kind : {0x0001, 0x0002, 0x0008, 0x0100}) {
+        SCOPED_TRACE(kind);
+        HWND h = CCT_Create(kind, "WWWWWW", -9700, 0, 20000, 500, 907);
+        SendMessageA(h, WM_SETTEXT, 0, (LPARAM) "i");
+        std::vector<COLORREF> swapped = Pixels(h, 9950, 230, 100, 40);
+        DestroyWindow(h);
+        h = CCT_Create(kind, "i", -9700, 0, 20000, 500, 907);
+        EXPECT_EQ(Pixels(h, 9950, 230, 100, 40), swapped);
+        DestroyWindow(h);
+    }
 }
