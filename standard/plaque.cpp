@@ -13,14 +13,14 @@
 
 namespace {
 
-// Rectangles in the DC's pen and brush, then the corner lines in its pen
-// (end points exclusive).
+// Outer and inner rectangle in the DC's pen and brush.
 void Rects(HDC dc, int W, int H, const CCIdGeometry &g)
 {
     Rectangle(dc, 0, 0, W, H);
     Rectangle(dc, g.bx, g.by, W - g.bx, H - g.by);
 }
 
+// The four corner lines in the DC's pen (end points exclusive).
 void CornerLines(HDC dc, int W, int H, const CCIdGeometry &g)
 {
     MoveToEx(dc, 0, 0, nullptr);
@@ -76,6 +76,7 @@ template <typename T> struct HeapArray {
     bool Push(const T &v)
     {
         if (n == cap) {
+            if (cap >= (1 << 26)) return false;
             int more = cap ? cap * 2 : 64;
             SIZE_T bytes = (SIZE_T)more * sizeof(T);
             void *q = p ? HeapReAlloc(GetProcessHeap(), 0, p, bytes) : HeapAlloc(GetProcessHeap(), 0, bytes);
