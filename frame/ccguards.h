@@ -66,6 +66,11 @@ struct CCSelect {
     CCSelect &operator=(const CCSelect &) = delete;
 };
 
+// Largest memory image made, in pixels (a whole 3840 x 2160 screen). A larger
+// one would take hundreds of megabytes of a 32-bit process for one drawing:
+// its callers draw straight on instead.
+#define CC_MEM_IMAGE_MAX (1LL << 23)
+
 // Memory DC holding a W x H bitmap compatible with `ref`; ok() when both exist.
 struct CCMemImage {
     HDC dc = nullptr;
@@ -73,7 +78,7 @@ struct CCMemImage {
     HGDIOBJ prev = nullptr;
     CCMemImage(HDC ref, int w, int h)
     {
-        if (!ref || w <= 0 || h <= 0) return;
+        if (!ref || w <= 0 || h <= 0 || (long long)w * h > CC_MEM_IMAGE_MAX) return;
         dc = CreateCompatibleDC(ref);
         bmp = CreateCompatibleBitmap(ref, w, h);
         if (dc && bmp) prev = SelectObject(dc, bmp);

@@ -143,37 +143,17 @@ LONG CCid_FontWidth(int aw, int mw, LONG previous)
 
 int CCid_RefX(int aw, int left) { return (int)TruncF((float)aw * 0.5f + (float)left); }
 
-// Fills outward from the seed up to black with a brush of the colour.
-static void CCid_Flood(HDC dc, LONG colour, int x, int y)
+LOGFONTA CCid_DrawnFont(const LOGFONTA &lf)
 {
-    CCSelect brush(dc, CCDraw_Brush(colour));
-    ExtFloodFill(dc, x, y, RGB(0, 0, 0), FLOODFILLBORDER);
-}
-
-static void CCid_DrawPlaque(HDC dc, int W, int H, LONG face)
-{
-    CCIdGeometry g = CCid_Geometry(W, H);
-    {
-        CCSelect brush(dc, CCDraw_Brush(face));
-        Rectangle(dc, 0, 0, W, H);
-        Rectangle(dc, g.bx, g.by, W - g.bx, H - g.by);
-    }
-    {
-        CCSelect pen(dc, CCDraw_Pen(0));
-        MoveToEx(dc, 0, 0, nullptr);
-        LineTo(dc, g.bx, g.by);
-        MoveToEx(dc, W, 0, nullptr);
-        LineTo(dc, W - g.bx, g.by);
-        MoveToEx(dc, g.bx, H - g.by, nullptr);
-        LineTo(dc, 0, H);
-        MoveToEx(dc, W - g.bx, H - g.by, nullptr);
-        LineTo(dc, W, H);
-    }
-    // Lit from the top right: top and right bands white, bottom and left dark grey.
-    CCid_Flood(dc, 15, W / 2, g.by / 2);
-    CCid_Flood(dc, 15, W - g.bx / 2, H / 2);
-    CCid_Flood(dc, 7, W / 2, H - 1 - g.by / 2);
-    CCid_Flood(dc, 7, g.bx / 2, H / 2);
+    LOGFONTA f = lf;
+    long long h = lf.lfHeight, w = lf.lfWidth;
+    long long m = h < 0 ? -h : h, mw = w < 0 ? -w : w;
+    if (mw > m) m = mw;
+    if (m <= CC_ID_FONT_MAX) return f;
+    f.lfHeight = (LONG)(h * CC_ID_FONT_MAX / m);
+    f.lfWidth = (LONG)(w * CC_ID_FONT_MAX / m);
+    if (w && !f.lfWidth) f.lfWidth = w < 0 ? -1 : 1;  // still narrow, not the default width
+    return f;
 }
 
 static void CCid_DrawText(HDC dc, int W, int H, LONG ink, LONG bk, const char *text)
@@ -196,8 +176,9 @@ static void CCid_DrawText(HDC dc, int W, int H, LONG ink, LONG bk, const char *t
     }
     IdentFont.lfWidth = CCid_FontWidth(g.aw, mw, IdentFont.lfWidth);
     int x = CCid_RefX(g.aw, g.left);
+    LOGFONTA drawn = CCid_DrawnFont(IdentFont);
     for (int i = 0; i < n; i++) {
-        CCSelect font(dc, CreateFontIndirectA(&IdentFont));
+        CCSelect font(dc, CreateFontIndirectA(&drawn));
         int mode = SetBkMode(dc, OPAQUE);
         CCDraw_SetTextColour(dc, ink);
         CCDraw_SetBkColour(dc, bk);
@@ -206,23 +187,23 @@ static void CCid_DrawText(HDC dc, int W, int H, LONG ink, LONG bk, const char *t
     }
 }
 
-// Plaque and text composed off-screen over the window's current image.
+// Plaque and text composed off-screen over the window's current image (straight
+// on where no memory image of the control's size can be had).
 static void CCid_Paint(HWND hwnd)
 {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd, &ps);
     const LONG *s = CCSlotView(hwnd);
     int W = s[SLOT_W], H = s[SLOT_H];
-    {
+    if (dc && W > 0 && H > 0) {
+        char text[CC_TEXT_READ];
+        CCReadText(hwnd, text, sizeof text);
         CCMemImage mem(dc, W, H);
-        if (mem.ok()) {
-            BitBlt(mem.dc, 0, 0, W, H, dc, 0, 0, SRCCOPY);
-            char text[CC_TEXT_READ];
-            CCReadText(hwnd, text, sizeof text);
-            CCid_DrawPlaque(mem.dc, W, H, s[SLOT_PANEL]);
-            CCid_DrawText(mem.dc, W, H, s[SLOT_INK], s[SLOT_PANEL], text);
-            BitBlt(dc, 0, 0, W, H, mem.dc, 0, 0, SRCCOPY);
-        }
+        HDC to = mem.ok() ? mem.dc : dc;
+        if (mem.ok()) BitBlt(mem.dc, 0, 0, W, H, dc, 0, 0, SRCCOPY);
+        CCid_DrawPlaque(to, W, H, s[SLOT_PANEL]);
+        CCid_DrawText(to, W, H, s[SLOT_INK], s[SLOT_PANEL], text);
+        if (mem.ok()) BitBlt(dc, 0, 0, W, H, mem.dc, 0, 0, SRCCOPY);
     }
     EndPaint(hwnd, &ps);
 }

@@ -25,7 +25,15 @@ void CCid_SplitLines(char *work, const char **lines, int n);
 // Font width scaled to fill aw with a text mw wide (single precision, truncated);
 // previous when mw is 0.
 LONG CCid_FontWidth(int aw, int mw, LONG previous);
+// Characters of an Ident Text are drawn at most this many pixels high and wide:
+// a font scaled to a wall-sized plaque takes seconds to draw and may fail.
+#define CC_ID_FONT_MAX 2048
+// The font a paint creates from IdentFont: its height and width scaled down
+// together (truncated) where either is larger than CC_ID_FONT_MAX.
+LOGFONTA CCid_DrawnFont(const LOGFONTA &lf);
 // Horizontal reference of the centred lines.
 int CCid_RefX(int aw, int left);
+// Plaque of a W x H Ident Text in face colour: bands, lines and face.
+void CCid_DrawPlaque(HDC dc, int W, int H, LONG face);
 
 #endif
