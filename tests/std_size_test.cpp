@@ -58,8 +58,8 @@ const Kind kKinds[] = {
 
 // 256 x 32767 is the tallest plaque still composed in a memory image. Creation
 // takes sizes beyond 32767 (WM_SIZE then carries their low words).
-const SIZE kSizes[] = {{0, 0},         {1, 1},         {3, 3},           {32767, 20},     {20, 32767},
-                       {256, 32767},   {292, 32767},   {4000, 4000},     {12000, 12000},  {32767, 32767},
+const SIZE kSizes[] = {{0, 0},       {1, 1},       {3, 3},         {32767, 20},    {20, 32767},
+                       {256, 32767}, {292, 32767}, {4000, 4000},   {12000, 12000}, {32767, 32767},
                        {100000, 100000}, {0x7FFFFFFF, 20}};
 
 // Paint, press and release at the centre, labels and options, disable and
@@ -185,7 +185,7 @@ TEST_F(AnySize, StyleChangeIntoAHugeIdent)
 
 namespace {
 
-// The plaque drawn with the border flood fills of the first library.
+// The plaque drawn with border flood fills: the pixels the own fill must give.
 void FloodPlaque(HDC dc, int W, int H, LONG face)
 {
     CCIdGeometry g = CCid_Geometry(W, H);
@@ -258,14 +258,14 @@ TEST(PlaqueFill, SameAsTheBorderFloodFill)
         ASSERT_TRUE(SamePlaque(s.w, s.h, 8, RGB(0x12, 0x34, 0x56)));
 }
 
-TEST(PlaqueFill, CharactersCappedInProportion)
+TEST(IdentFontCap, HeightAndWidthScaledTogether)
 {
     const struct {
         LONG h, w, wantH, wantW;
     } cases[] = {
-        {30, 15, 30, 15},               {2048, 2048, 2048, 2048},   {4096, 1024, 2048, 512},
-        {27513, 168, 2048, 12},         {1000, 6000, 341, 2048},    {-12, -12, -12, -12},
-        {100000, 1, 2048, 1},           {-40000, 80000, -1024, 2048}, {0x7FFFFFFF, 0x7FFFFFFF, 2048, 2048},
+        {30, 15, 30, 15},         {2048, 2048, 2048, 2048},     {4096, 1024, 2048, 512},
+        {27513, 168, 2048, 12},   {1000, 6000, 341, 2048},      {-12, -12, -12, -12},
+        {100000, 1, 2048, 1},     {-40000, 80000, -1024, 2048}, {0x7FFFFFFF, 0x7FFFFFFF, 2048, 2048},
     };
     for (const auto &c : cases) {
         LOGFONTA lf = {};
