@@ -165,6 +165,12 @@ void CCShowDialogId(HWND dlg, WORD id, size_t size)
     SetDlgItemTextA(dlg, CC_DLG_ID, text);
 }
 
+CCStyleRecord *CCLockedRecord(const CCGlobalLock &lock)
+{
+    if (!lock.p) CCDesignLine("VEK_CC_DlgFn: style record cannot be locked.\n");
+    return (CCStyleRecord *)lock.p;
+}
+
 bool CCVerifyDialogId(HWND dlg, CCStyleRecord *rec, size_t size)
 {
     char text[CC_DESIGN_IDSTR_LEN] = {};

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 #include "ccdesign.h"
+#include "ccguards.h"
 
 // One kind of the toolbox table.
 struct CCDesignKind {
@@ -84,6 +85,9 @@ void CCShowDialogId(HWND dlg, WORD id, size_t size);
 // Reads item CC_DLG_ID (at most size-1 characters) and hands it to the verify
 // callback kept on the dialog: false (with the debugger line) when it rejects
 // the text; otherwise the record's id is its result. No callback: id unchanged.
+// The locked style record, or null after the debugger line that a record which
+// cannot be locked gives.
+CCStyleRecord *CCLockedRecord(const CCGlobalLock &lock);
 bool CCVerifyDialogId(HWND dlg, CCStyleRecord *rec, size_t size);
 
 #endif

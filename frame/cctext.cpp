@@ -1,5 +1,6 @@
 // Pure text helpers: no Win32 calls.
 #include "cctext.h"
+#include <string.h>
 
 int CCHexDigit(char c)
 {
@@ -55,32 +56,6 @@ uint32_t CCHexValue(const char *text)
     return negative ? (uint32_t)(0u - value) : value;
 }
 
-static char s_firstField[299];
-
-const char *CCFirstField(const char *text)
-{
-    // A result of the previous call passed back in is read before the buffer is reset.
-    const char *given = text;
-    char again[sizeof s_firstField];
-    uintptr_t at = (uintptr_t)text, buf = (uintptr_t)s_firstField;
-    if (text && at >= buf && at < buf + sizeof s_firstField) {
-        CCCopyText(again, sizeof again, text);
-        text = again;
-    }
-    s_firstField[0] = '\0';
-    if (!text) return "";
-    const char *p = text;
-    while (*p == '$') p++;
-    if (*p == '\0') return given;
-    size_t n = 0;
-    while (p[n] && p[n] != '$' && n < sizeof s_firstField - 1) {
-        s_firstField[n] = p[n];
-        n++;
-    }
-    s_firstField[n] = '\0';
-    return s_firstField;
-}
-
 const char *CCFindField(const char *text, int index, size_t *len)
 {
     if (len) *len = 0;
@@ -97,6 +72,29 @@ const char *CCFindField(const char *text, int index, size_t *len)
         }
         p += n;
     }
+}
+
+static char s_firstField[299];
+
+const char *CCFirstField(const char *text)
+{
+    // A result of the previous call passed back in is read before the buffer is reset.
+    const char *given = text;
+    char again[sizeof s_firstField];
+    uintptr_t at = (uintptr_t)text, buf = (uintptr_t)s_firstField;
+    if (text && at >= buf && at < buf + sizeof s_firstField) {
+        CCCopyText(again, sizeof again, text);
+        text = again;
+    }
+    s_firstField[0] = '\0';
+    if (!text) return "";
+    size_t n = 0;
+    const char *field = CCFindField(text, 0, &n);
+    if (!field) return given;
+    if (n > sizeof s_firstField - 1) n = sizeof s_firstField - 1;
+    memcpy(s_firstField, field, n);
+    s_firstField[n] = '\0';
+    return s_firstField;
 }
 
 static size_t Append(char *out, size_t size, size_t pos, const char *s)

@@ -32,9 +32,8 @@ static INT_PTR StyleInit(HWND dlg)
         return TRUE;
     }
     CCGlobalLock lock(CCDesignVars.record, sizeof(CCStyleRecord));
-    CCStyleRecord *rec = (CCStyleRecord *)lock.p;
+    CCStyleRecord *rec = CCLockedRecord(lock);
     if (!rec) {
-        CCDesignLine("VEK_CC_DlgFn: style record cannot be locked.\n");
         EndDialog(dlg, 0);
         return TRUE;
     }
@@ -53,12 +52,8 @@ static INT_PTR StyleOk(HWND dlg)
 {
     HGLOBAL h = CCDialogRecord(dlg);
     CCGlobalLock lock(h, sizeof(CCStyleRecord));
-    CCStyleRecord *rec = (CCStyleRecord *)lock.p;
-    if (!rec) {
-        // Nothing to save into; the user can still cancel.
-        CCDesignLine("VEK_CC_DlgFn: style record cannot be locked.\n");
-        return TRUE;
-    }
+    CCStyleRecord *rec = CCLockedRecord(lock);
+    if (!rec) return TRUE;  // nothing to save into; the user can still cancel
     if (!CCVerifyDialogId(dlg, rec, CC_DESIGN_IDTEXT_LEN)) return TRUE;
     memset(rec->title, 0, sizeof rec->title);
     GetDlgItemTextA(dlg, CC_DLG_TEXT, rec->title, sizeof rec->title);

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 #include "ccdesign.h"
+#include "dialog.h"
 #include "harness.h"
 
 // ---- the library, its installation and its entry points -------------------
@@ -209,48 +210,9 @@ TEST(Design09Records, InfoRecordBytesKindsPicturesAndCursor)
 
 #define DLG_TITLE "VEK Custom Control Style Library 9"
 
-static std::vector<std::function<void(HWND)>> s_steps;
-static size_t s_ran;
-static int s_idle;
-static bool s_forced;
-
-static BOOL CALLBACK FindDialog(HWND hwnd, LPARAM lp)
-{
-    char cls[16], text[64];
-    GetClassNameA(hwnd, cls, sizeof cls);
-    GetWindowTextA(hwnd, text, sizeof text);
-    if (strcmp(cls, "#32770") == 0 && strcmp(text, DLG_TITLE) == 0 && IsWindowVisible(hwnd)) {
-        *(HWND *)lp = hwnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-// One step per tick; a dialog still up long after the last is ended with 99.
-static void CALLBACK DriveDialog(HWND, UINT, UINT_PTR, DWORD)
-{
-    HWND dlg = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), FindDialog, (LPARAM)&dlg);
-    if (!dlg) return;
-    if (s_ran < s_steps.size()) {
-        s_steps[s_ran++](dlg);
-    } else if (++s_idle > 25) {
-        s_forced = true;
-        EndDialog(dlg, 99);
-    }
-}
-
-static void Press(HWND dlg, int id) { SendMessageA(dlg, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)GetDlgItem(dlg, id)); }
 static void Click(HWND dlg, int id) { SendDlgItemMessageA(dlg, id, BM_CLICK, 0, 0); }
 static bool On(HWND dlg, int id) { return IsDlgButtonChecked(dlg, id) == BST_CHECKED; }
 static bool Enabled(HWND dlg, int id) { return IsWindowEnabled(GetDlgItem(dlg, id)) != 0; }
-static std::string Item(HWND dlg, int id)
-{
-    char buf[4096] = {};
-    GetDlgItemTextA(dlg, id, buf, sizeof buf);
-    return buf;
-}
-
 static std::vector<std::string> s_verified;
 static std::vector<DWORD> s_verifyResults;
 static DWORD CALLBACK Verify(LPSTR text)
@@ -295,27 +257,15 @@ static std::string Title(HGLOBAL h)
     return std::string(r.title, strnlen(r.title, sizeof r.title));
 }
 
-struct DialogRun {
-    BOOL result;
-    bool forced;
-    size_t ran;
-};
+typedef CCTDialogRun DialogRun;
 
 static DialogRun RunStyle(HGLOBAL style, std::vector<std::function<void(HWND)>> steps,
                           CCVerifyIdFn verify = Verify, CCEditResFn edit = EditorEdit)
 {
     Entries e = EntriesFromList(edit);
-    s_steps = std::move(steps);
-    s_ran = 0;
-    s_idle = 0;
-    s_forced = false;
     s_verified.clear();
     s_verifyResults = {42};
-    UINT_PTR timer = SetTimer(nullptr, 0, 15, DriveDialog);
-    BOOL result = e.style ? e.style(CCT_Parent(), style, verify, IdToStr) : -7;
-    KillTimer(nullptr, timer);
-    CCT_Pump();
-    return {result, s_forced, s_ran};
+    return CCT_DriveDialog(DLG_TITLE, std::move(steps), [&]() -> INT_PTR { return e.style ? e.style(CCT_Parent(), style, verify, IdToStr) : -7; });
 }
 
 // Opens a record and presses OK after fill; returns the record afterwards.
@@ -324,7 +274,7 @@ static CCStyleRecord SaveWith(uint32_t style, const char *title, std::function<v
     HGLOBAL h = NewStyle(style, title);
     RunStyle(h, {[&](HWND d) {
         fill(d);
-        Press(d, IDOK);
+        CCT_DlgPress(d, IDOK);
     }});
     CCStyleRecord r = Record(h);
     GlobalFree(h);
@@ -338,13 +288,13 @@ TEST(Style09Dialog, RoundTripOfNotificationsJustificationAndFields)
     std::string label, aux, id, version, caption;
     bool release = false, press = true, centre = false;
     DialogRun run = RunStyle(h, {[&](HWND d) {
-        label = Item(d, CC_DLG_TEXT), aux = Item(d, CC09_DLG_AUX), id = Item(d, CC_DLG_ID);
-        version = Item(d, CC09_DLG_VERSION), caption = Item(d, CC09_DLG_AUX_CAPTION);
+        label = CCT_DlgItem(d, CC_DLG_TEXT), aux = CCT_DlgItem(d, CC09_DLG_AUX), id = CCT_DlgItem(d, CC_DLG_ID);
+        version = CCT_DlgItem(d, CC09_DLG_VERSION), caption = CCT_DlgItem(d, CC09_DLG_AUX_CAPTION);
         release = On(d, CC09_DLG_RELEASE), press = On(d, CC09_DLG_PRESS), centre = On(d, CC09_DLG_CENTRE);
         Click(d, CC09_DLG_RELEASE);
         Click(d, CC09_DLG_PRESS);
         Click(d, CC09_DLG_RIGHT);
-        Press(d, IDOK);
+        CCT_DlgPress(d, IDOK);
     }});
     EXPECT_EQ(run.result, 1);
     EXPECT_FALSE(run.forced);
@@ -367,7 +317,7 @@ TEST(Style09Dialog, RoundTripOfNotificationsJustificationAndFields)
         SetDlgItemTextA(d, CC_DLG_TEXT, "A$B");
         SetDlgItemTextA(d, CC09_DLG_AUX, "");
         Click(d, CC09_DLG_LEFT);
-        Press(d, IDCANCEL);
+        CCT_DlgPress(d, IDCANCEL);
     }});
     EXPECT_TRUE(press && right && !release && !left);
     EXPECT_EQ(run.result, 0);  // Cancel
@@ -403,8 +353,8 @@ TEST(Style09Dialog, TitlesWithoutFieldsAndTheEditorsPlaceholder)
         std::string label, aux;
         bool release = false;
         RunStyle(h, {[&](HWND d) {
-            label = Item(d, CC_DLG_TEXT), aux = Item(d, CC09_DLG_AUX), release = On(d, CC09_DLG_RELEASE);
-            Press(d, IDCANCEL);
+            label = CCT_DlgItem(d, CC_DLG_TEXT), aux = CCT_DlgItem(d, CC09_DLG_AUX), release = On(d, CC09_DLG_RELEASE);
+            CCT_DlgPress(d, IDCANCEL);
         }});
         EXPECT_EQ(label, c.label) << c.title;
         EXPECT_EQ(aux, c.aux) << c.title;
@@ -454,7 +404,7 @@ TEST(Style09Dialog, ItemsAndEnablingPerKind)
         bool edit = false, border = false, raised = false, browse = false, groupShown = false;
         int height = 0;
         RunStyle(h, {[&](HWND d) {
-            cap = Item(d, CC09_DLG_AUX_CAPTION);
+            cap = CCT_DlgItem(d, CC09_DLG_AUX_CAPTION);
             edit = Enabled(d, CC09_DLG_EDIT_BITMAP), border = Enabled(d, CC09_DLG_BORDER);
             raised = Enabled(d, CC09_DLG_RAISED) && Enabled(d, CC09_DLG_LOWERED);
             browse = Enabled(d, CC09_DLG_BROWSE);
@@ -469,7 +419,7 @@ TEST(Style09Dialog, ItemsAndEnablingPerKind)
                 MapWindowPoints(nullptr, d, (POINT *)&item, 2);
                 groupShown &= item.bottom <= cr.bottom;
             }
-            Press(d, IDCANCEL);
+            CCT_DlgPress(d, IDCANCEL);
         }});
         EXPECT_EQ(cap, caption[kind]) << kind;
         EXPECT_EQ(edit, kind == 2) << kind;
@@ -502,7 +452,7 @@ TEST(Style09Dialog, ReleaseLostFocusBrowseAndBorderRules)
         note({Enabled(d, CC09_DLG_RAISED), Enabled(d, CC09_DLG_LOWERED)});  // 0 0
         Click(d, CC09_DLG_BORDER);
         note({Enabled(d, CC09_DLG_RAISED), On(d, CC09_DLG_LOWERED)});  // 1 1
-        Press(d, IDCANCEL);
+        CCT_DlgPress(d, IDCANCEL);
     }});
     EXPECT_EQ(seen, (std::vector<bool>{1, 1, 0, 1, 1, 0, 0, 0, 0, 0, 1, 1, 0, 0, 0, 1, 1}));
     GlobalFree(h);
@@ -512,7 +462,7 @@ TEST(Style09Dialog, ReleaseLostFocusBrowseAndBorderRules)
     bool browse = false, press = true, release = true;
     RunStyle(h, {[&](HWND d) {
         browse = On(d, CC09_DLG_BROWSE), press = Enabled(d, CC09_DLG_PRESS), release = Enabled(d, CC09_DLG_RELEASE);
-        Press(d, IDCANCEL);
+        CCT_DlgPress(d, IDCANCEL);
     }});
     EXPECT_TRUE(browse && !press && !release);
     GlobalFree(h);
@@ -524,12 +474,12 @@ TEST(Style09Dialog, EditBitmapCallsTheEditorAndMayEndTheDialog)
     s_edits.clear();
     s_editResult = FALSE;
     bool open = false;
-    DialogRun run = RunStyle(h, {[&](HWND d) { Press(d, CC09_DLG_EDIT_BITMAP); },
+    DialogRun run = RunStyle(h, {[&](HWND d) { CCT_DlgPress(d, CC09_DLG_EDIT_BITMAP); },
                                  [&](HWND d) {
                                      open = true;
                                      SetDlgItemTextA(d, CC09_DLG_AUX, "other.bmp");
                                      s_editResult = TRUE;
-                                     Press(d, CC09_DLG_EDIT_BITMAP);
+                                     CCT_DlgPress(d, CC09_DLG_EDIT_BITMAP);
                                  }});
     EXPECT_TRUE(open);
     EXPECT_FALSE(run.forced);
@@ -540,7 +490,7 @@ TEST(Style09Dialog, EditBitmapCallsTheEditorAndMayEndTheDialog)
 
     // Without an edit callback the button does nothing.
     s_edits.clear();
-    run = RunStyle(h, {[](HWND d) { Press(d, CC09_DLG_EDIT_BITMAP); }, [](HWND d) { Press(d, IDOK); }}, Verify,
+    run = RunStyle(h, {[](HWND d) { CCT_DlgPress(d, CC09_DLG_EDIT_BITMAP); }, [](HWND d) { CCT_DlgPress(d, IDOK); }}, Verify,
                    nullptr);
     EXPECT_EQ(run.result, 1);
     EXPECT_TRUE(s_edits.empty());
@@ -578,8 +528,8 @@ TEST(Style09Dialog, VersionTextFromTheLibraryInTheSystemPath)
         HGLOBAL h = NewStyle(0x40000001, "Go$Aux$2");
         std::string version = "?";
         DialogRun run = RunStyle(h, {[&](HWND d) {
-            version = Item(d, CC09_DLG_VERSION);
-            Press(d, IDOK);
+            version = CCT_DlgItem(d, CC09_DLG_VERSION);
+            CCT_DlgPress(d, IDOK);
         }});
         EXPECT_EQ(run.result, 1) << place.second;
         EXPECT_EQ(version, "") << place.second;
@@ -612,7 +562,7 @@ TEST(Style09DialogBadInput, LongTextsAreBoundedAndTheTailNeverCut)
         SetDlgItemTextA(d, CC_DLG_TEXT, "");
         SetFocus(GetDlgItem(d, CC_DLG_TEXT));
         for (int i = 0; i < 100; i++) SendDlgItemMessageA(d, CC_DLG_TEXT, WM_CHAR, 'k', 0);
-        typed = Item(d, CC_DLG_TEXT);
+        typed = CCT_DlgItem(d, CC_DLG_TEXT);
     });
     EXPECT_EQ(typed, std::string(93, 'k'));
 }
@@ -626,8 +576,8 @@ TEST(Style09DialogBadInput, TitleOfTheRecordReadTo93Characters)
         GlobalUnlock(h);
         std::string label;
         RunStyle(h, {[&](HWND d) {
-            label = Item(d, CC_DLG_TEXT);
-            Press(d, IDCANCEL);
+            label = CCT_DlgItem(d, CC_DLG_TEXT);
+            CCT_DlgPress(d, IDCANCEL);
         }});
         EXPECT_EQ(label, std::string(93, 'T'));
         GlobalFree(h);
@@ -642,12 +592,12 @@ TEST(Style09DialogBadInput, RejectedIdKeepsTheDialogOpen)
     DialogRun run = RunStyle(h, {[](HWND d) {
                                      s_verifyResults = {0, 9};
                                      SetDlgItemTextA(d, CC_DLG_ID, std::string(300, '0').c_str());
-                                     Press(d, IDOK);
+                                     CCT_DlgPress(d, IDOK);
                                  },
                                  [&](HWND d) {
                                      open = IsWindowVisible(d) != 0;
                                      SetDlgItemTextA(d, CC_DLG_ID, "9");
-                                     Press(d, IDOK);
+                                     CCT_DlgPress(d, IDOK);
                                  }});
     EXPECT_TRUE(open);
     EXPECT_EQ(run.result, 1);
@@ -677,7 +627,7 @@ TEST(Style09DialogBadInput, NoDialogOrNoRecordReportsZero)
     EXPECT_EQ(CountDebug("Kerv_cc09: VEK_CC_Style: exit - DialogBox() call failed. dialogReturnValue = -1\n"), 1);
     GlobalFree(h);
 
-    run = RunStyle(nullptr, {[](HWND d) { Press(d, IDOK); }});
+    run = RunStyle(nullptr, {[](HWND d) { CCT_DlgPress(d, IDOK); }});
     EXPECT_EQ(run.result, 0);
     EXPECT_EQ(run.ran, 0u);
 }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 #include "ccdesign.h"
+#include "dialog.h"
 #include "harness.h"
 
 // ---- the library and its entry points ------------------------------------
@@ -278,47 +279,6 @@ TEST(DesignFlags, EmptyTextOnlyIntoARoomyBuffer)
 
 #define DLG_TITLE "VEK Custom Control Style"
 
-// Steps run one per tick while the dialog is up; a dialog still up long after
-// the last step is ended with 99 so that a fault cannot hang the suite.
-static std::vector<std::function<void(HWND)>> s_steps;
-static size_t s_ran;
-static int s_idle;
-static bool s_forced;
-
-static BOOL CALLBACK FindDialog(HWND hwnd, LPARAM lp)
-{
-    char cls[16], text[64];
-    GetClassNameA(hwnd, cls, sizeof cls);
-    GetWindowTextA(hwnd, text, sizeof text);
-    if (strcmp(cls, "#32770") == 0 && strcmp(text, DLG_TITLE) == 0 && IsWindowVisible(hwnd)) {
-        *(HWND *)lp = hwnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-static void CALLBACK DriveDialog(HWND, UINT, UINT_PTR, DWORD)
-{
-    HWND dlg = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), FindDialog, (LPARAM)&dlg);
-    if (!dlg) return;
-    if (s_ran < s_steps.size()) {
-        s_steps[s_ran++](dlg);
-    } else if (++s_idle > 25) {
-        s_forced = true;
-        EndDialog(dlg, 99);
-    }
-}
-
-static void Press(HWND dlg, int id) { SendMessageA(dlg, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)GetDlgItem(dlg, id)); }
-
-static std::string Item(HWND dlg, int id)
-{
-    char buf[1024] = {};
-    GetDlgItemTextA(dlg, id, buf, sizeof buf);
-    return buf;
-}
-
 // Editor callbacks with a script of results.
 static std::vector<std::string> s_verified;
 static std::vector<DWORD> s_verifyResults;
@@ -378,27 +338,15 @@ static CCStyleRecord Record(HGLOBAL h)
     return r;
 }
 
-struct DialogRun {
-    BOOL result;
-    bool forced;
-    size_t ran;
-};
+typedef CCTDialogRun DialogRun;
 
 static DialogRun RunStyle(HGLOBAL style, CCVerifyIdFn verify, CCIdToStrFn idToStr,
                           std::vector<std::function<void(HWND)>> steps, HWND parent = CCT_Parent())
 {
     Entries e = EntriesFromList();
-    s_steps = std::move(steps);
-    s_ran = 0;
-    s_idle = 0;
-    s_forced = false;
     s_verified.clear();
     s_idToStrCalls.clear();
-    UINT_PTR timer = SetTimer(nullptr, 0, 15, DriveDialog);
-    BOOL result = e.style ? e.style(parent, style, verify, idToStr) : -7;
-    KillTimer(nullptr, timer);
-    CCT_Pump();
-    return {result, s_forced, s_ran};
+    return CCT_DriveDialog(DLG_TITLE, std::move(steps), [&]() -> INT_PTR { return e.style ? e.style(parent, style, verify, idToStr) : -7; });
 }
 
 static void ExpectClassField(const CCStyleRecord &r)
@@ -425,16 +373,16 @@ TEST(StyleDialog, OkWithVerifyCallbackWritesIdAndText)
         char c1[16] = {}, c2[16] = {};
         GetClassNameA(GetDlgItem(d, CC_DLG_TEXT), c1, sizeof c1);
         GetClassNameA(GetDlgItem(d, CC_DLG_ID), c2, sizeof c2);
-        itemsOk = lstrcmpiA(c1, "Edit") == 0 && lstrcmpiA(c2, "Edit") == 0 && Item(d, IDOK) == "OK" &&
-                  Item(d, IDCANCEL) == "Cancel";
-        shownText = Item(d, CC_DLG_TEXT);
-        shownId = Item(d, CC_DLG_ID);
+        itemsOk = lstrcmpiA(c1, "Edit") == 0 && lstrcmpiA(c2, "Edit") == 0 && CCT_DlgItem(d, IDOK) == "OK" &&
+                  CCT_DlgItem(d, IDCANCEL) == "Cancel";
+        shownText = CCT_DlgItem(d, CC_DLG_TEXT);
+        shownId = CCT_DlgItem(d, CC_DLG_ID);
         recordProp = GetPropA(d, MAKEINTATOM(CC_PROP_RECORD));
         hi = (uint32_t)(uintptr_t)GetPropA(d, CC_PROP_VERIFY_HI);
         lo = (uint32_t)(uintptr_t)GetPropA(d, CC_PROP_VERIFY_LO);
         SetDlgItemTextA(d, CC_DLG_TEXT, "New text");
         SetDlgItemTextA(d, CC_DLG_ID, "42");
-        Press(d, IDOK);
+        CCT_DlgPress(d, IDOK);
     }}, parent);
     EXPECT_EQ(run.result, 1);
     EXPECT_FALSE(run.forced);
@@ -478,12 +426,12 @@ TEST(StyleDialog, RejectedIdKeepsTheDialogOpenUntilAcceptable)
                              {[](HWND d) {
                                   SetDlgItemTextA(d, CC_DLG_TEXT, "Changed");
                                   SetDlgItemTextA(d, CC_DLG_ID, "0");
-                                  Press(d, IDOK);
+                                  CCT_DlgPress(d, IDOK);
                               },
                               [&](HWND d) {
                                   stillOpen = IsWindowVisible(d) != 0;
                                   SetDlgItemTextA(d, CC_DLG_ID, "7");
-                                  Press(d, IDOK);
+                                  CCT_DlgPress(d, IDOK);
                               }});
     EXPECT_EQ(run.ran, 2u);
     EXPECT_TRUE(stillOpen);
@@ -508,7 +456,7 @@ TEST(StyleDialog, CancelLeavesAllButTheClassFieldAndStillReportsOne)
     DialogRun run = RunStyle(h, Verify, IdToStr, {[](HWND d) {
         SetDlgItemTextA(d, CC_DLG_TEXT, "Edited");
         SetDlgItemTextA(d, CC_DLG_ID, "5");
-        Press(d, IDCANCEL);
+        CCT_DlgPress(d, IDCANCEL);
     }});
     EXPECT_EQ(run.result, 1);
     EXPECT_FALSE(run.forced);
@@ -527,7 +475,7 @@ TEST(StyleDialog, IdTextCutTo19AndTitleTo93WithinTheRecord)
     RunStyle(h, Verify, nullptr, {[&](HWND d) {
         SetDlgItemTextA(d, CC_DLG_TEXT, longTitle.c_str());
         SetDlgItemTextA(d, CC_DLG_ID, longId.c_str());
-        Press(d, IDOK);
+        CCT_DlgPress(d, IDOK);
     }});
     ASSERT_EQ(s_verified.size(), 1u);
     EXPECT_EQ(s_verified[0], std::string(19, '1'));
@@ -544,10 +492,10 @@ TEST(StyleDialog, WithoutCallbacksTheIdStaysAndTheTextIsSaved)
     HGLOBAL h = NewStyle();
     std::string shownId = "?";
     DialogRun run = RunStyle(h, nullptr, nullptr, {[&](HWND d) {
-        shownId = Item(d, CC_DLG_ID);
+        shownId = CCT_DlgItem(d, CC_DLG_ID);
         SetDlgItemTextA(d, CC_DLG_ID, "123");
         SetDlgItemTextA(d, CC_DLG_TEXT, "Plain");
-        Press(d, IDOK);
+        CCT_DlgPress(d, IDOK);
     }});
     EXPECT_EQ(run.result, 1);
     EXPECT_EQ(shownId, "");
@@ -588,7 +536,7 @@ TEST(StyleDialog, VerifyCallbackAtAHighAddressIsRebuiltExactly)
     s_verifyResults = {300};
     RunStyle(h, (CCVerifyIdFn)thunk, nullptr, {[](HWND d) {
         SetDlgItemTextA(d, CC_DLG_ID, "300");
-        Press(d, IDOK);
+        CCT_DlgPress(d, IDOK);
     }});
     EXPECT_EQ(s_verified, std::vector<std::string>{"300"});
     EXPECT_EQ(Record(h).id, 300);
@@ -598,7 +546,7 @@ TEST(StyleDialog, VerifyCallbackAtAHighAddressIsRebuiltExactly)
 TEST(StyleDialogBadInput, NullRecordShowsNoDialogAndReportsZero)
 {
     CaptureDebug();
-    DialogRun run = RunStyle(nullptr, Verify, IdToStr, {[](HWND d) { Press(d, IDCANCEL); }});
+    DialogRun run = RunStyle(nullptr, Verify, IdToStr, {[](HWND d) { CCT_DlgPress(d, IDCANCEL); }});
     EXPECT_EQ(run.result, 0);
     EXPECT_EQ(run.ran, 0u);
     EXPECT_TRUE(s_idToStrCalls.empty());
@@ -609,7 +557,7 @@ TEST(StyleDialogBadInput, TooSmallOrDeadRecordIsNeverTouched)
 {
     HGLOBAL small = NewStyle(64);
     std::vector<uint8_t> before = Bytes(small);
-    DialogRun run = RunStyle(small, Verify, IdToStr, {[](HWND d) { Press(d, IDOK); }});
+    DialogRun run = RunStyle(small, Verify, IdToStr, {[](HWND d) { CCT_DlgPress(d, IDOK); }});
     EXPECT_EQ(run.ran, 0u);
     EXPECT_TRUE(s_idToStrCalls.empty());
     EXPECT_EQ(Bytes(small), before);
@@ -617,13 +565,13 @@ TEST(StyleDialogBadInput, TooSmallOrDeadRecordIsNeverTouched)
 
     HGLOBAL dead = NewStyle();
     GlobalFree(dead);
-    run = RunStyle(dead, Verify, IdToStr, {[](HWND d) { Press(d, IDOK); }});
+    run = RunStyle(dead, Verify, IdToStr, {[](HWND d) { CCT_DlgPress(d, IDOK); }});
     EXPECT_EQ(run.ran, 0u);
     EXPECT_TRUE(s_idToStrCalls.empty());
 
     // Values that were never a block of this process.
     for (uintptr_t bogus : {(uintptr_t)0x1234, (uintptr_t)0xFFFFFFF0, (uintptr_t)&run}) {
-        run = RunStyle((HGLOBAL)bogus, Verify, IdToStr, {[](HWND d) { Press(d, IDOK); }});
+        run = RunStyle((HGLOBAL)bogus, Verify, IdToStr, {[](HWND d) { CCT_DlgPress(d, IDOK); }});
         EXPECT_EQ(run.ran, 0u) << std::hex << bogus;
         EXPECT_TRUE(s_idToStrCalls.empty());
     }
@@ -637,11 +585,11 @@ TEST(StyleDialogBadInput, RecordLostWhileOpenKeepsOkOpenAndCancelWorks)
     DialogRun run = RunStyle(h, Verify, nullptr,
                              {[&](HWND d) {
                                   discarded = GlobalReAlloc(h, 0, GMEM_MOVEABLE) != nullptr && !GlobalLock(h);
-                                  Press(d, IDOK);
+                                  CCT_DlgPress(d, IDOK);
                               },
                               [&](HWND d) {
                                   stillOpen = true;
-                                  Press(d, IDCANCEL);
+                                  CCT_DlgPress(d, IDCANCEL);
                               }});
     if (!discarded) GTEST_SKIP() << "blocks cannot be discarded here";
     EXPECT_TRUE(stillOpen);
@@ -654,8 +602,8 @@ TEST(StyleDialogBadInput, VerifyRejectingForeverStillCancels)
 {
     HGLOBAL h = NewStyle();
     s_verifyResults = {0};
-    auto ok = [](HWND d) { Press(d, IDOK); };
-    DialogRun run = RunStyle(h, Verify, IdToStr, {ok, ok, ok, [](HWND d) { Press(d, IDCANCEL); }});
+    auto ok = [](HWND d) { CCT_DlgPress(d, IDOK); };
+    DialogRun run = RunStyle(h, Verify, IdToStr, {ok, ok, ok, [](HWND d) { CCT_DlgPress(d, IDCANCEL); }});
     EXPECT_EQ(run.ran, 4u);
     EXPECT_FALSE(run.forced);
     EXPECT_EQ(run.result, 1);
@@ -673,9 +621,9 @@ TEST(StyleDialogBadInput, UnterminatedTextsFromTheEditorAreBounded)
     GlobalUnlock(h);
     std::string shownText, shownId;
     DialogRun run = RunStyle(h, nullptr, IdToStrFillsAll, {[&](HWND d) {
-        shownText = Item(d, CC_DLG_TEXT);
-        shownId = Item(d, CC_DLG_ID);
-        Press(d, IDCANCEL);
+        shownText = CCT_DlgItem(d, CC_DLG_TEXT);
+        shownId = CCT_DlgItem(d, CC_DLG_ID);
+        CCT_DlgPress(d, IDCANCEL);
     }});
     EXPECT_FALSE(run.forced);
     EXPECT_EQ(shownText, std::string(94, 'T'));

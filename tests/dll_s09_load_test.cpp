@@ -20,13 +20,6 @@ static bool Registered(const char *cls)
     return GetClassInfoA(nullptr, cls, &wc) != 0;
 }
 
-static std::string FieldOf(HWND w)
-{
-    char buf[64] = "";
-    SendMessageA(w, WM_GETTEXT, sizeof buf, (LPARAM)buf);
-    return buf;
-}
-
 TEST(Installation, SiblingNineLoadedWithTheStandardLibraryAndKeptAfterIt)
 {
     const std::string root = FullPath("..\\demo\\install");
@@ -46,14 +39,14 @@ TEST(Installation, SiblingNineLoadedWithTheStandardLibraryAndKeptAfterIt)
 
     HWND w = CCT_Create(3, "Go$Aux$6", 10, 10, 50, 16, 901, nullptr, KERV_CC09_CLASS);
     ASSERT_TRUE(w);
-    EXPECT_EQ(FieldOf(w), "Go");
+    EXPECT_EQ(CCT_Text(w), "Go");
 
     // The standard library goes; the sibling, its class and its windows stay.
     EXPECT_TRUE(FreeLibrary(std));
     EXPECT_FALSE(Registered(KERV_CC_CLASS));
     EXPECT_EQ(GetModuleHandleA((lib + "\\kerv_cc09.dll").c_str()), s09);
     EXPECT_TRUE(Registered(KERV_CC09_CLASS));
-    EXPECT_EQ(FieldOf(w), "Go");
+    EXPECT_EQ(CCT_Text(w), "Go");
     DestroyWindow(w);
     HWND again = CCT_Create(1, "New$Aux$2", 10, 10, 50, 16, 902, nullptr, KERV_CC09_CLASS);
     EXPECT_TRUE(again);

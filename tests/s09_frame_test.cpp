@@ -15,15 +15,6 @@ static HWND Make(DWORD kind, const char *text, int w = 60, int h = 24, int id = 
     return CCT_Create(kind, text, 10, 20, w, h, id, nullptr, CC09_CLASS_NAME);
 }
 
-static std::string Raw(HWND hwnd)
-{
-    char buf[600];
-    memset(buf, 'x', sizeof buf);
-    SendMessageA(hwnd, CC_GETRAWTEXT, sizeof buf, (LPARAM)buf);
-    buf[sizeof buf - 1] = '\0';
-    return buf;
-}
-
 // A kind that records what reaches it, put into the kind table for one test.
 struct Seen {
     UINT msg;
@@ -128,7 +119,7 @@ TEST(S09Text, FieldByVariantAnswersTheWholeLength)
         EXPECT_STREQ(buf, c.field) << c.text << " variant " << c.variant;
         for (int i = (int)strlen(c.field); i < 20; i++) ASSERT_EQ(buf[i], '\0') << c.text << " at " << i;
         EXPECT_EQ(buf[20], '#') << "written past the caller's size";
-        EXPECT_EQ(Raw(w), c.text);
+        EXPECT_EQ(CCT_RawText(w), c.text);
         EXPECT_EQ(SendMessageA(w, WM_GETTEXTLENGTH, 0, 0), (LRESULT)strlen(c.text));
     }
 }
@@ -172,7 +163,7 @@ TEST(S09Text, NewTextsCutAt59OnACopy)
         EXPECT_TRUE(SendMessageA(w, WM_SETTEXT, 0, (LPARAM)t.c_str()));
         EXPECT_EQ(t, kept) << "the caller's string was written";
         std::string want = t.substr(0, 59);
-        EXPECT_EQ(Raw(w), want) << len;
+        EXPECT_EQ(CCT_RawText(w), want) << len;
         const Seen *s = rec.Find(WM_SETTEXT);
         ASSERT_TRUE(s);
         EXPECT_EQ(s->text, want);
@@ -180,7 +171,7 @@ TEST(S09Text, NewTextsCutAt59OnACopy)
     // A text in read-only memory is never written either.
     static const char literal[] = "0123456789012345678901234567890123456789012345678901234567890123456789";
     EXPECT_TRUE(SendMessageA(w, WM_SETTEXT, 0, (LPARAM)literal));
-    EXPECT_EQ(Raw(w), std::string(literal, 59));
+    EXPECT_EQ(CCT_RawText(w), std::string(literal, 59));
     EXPECT_TRUE(SendMessageA(w, WM_SETTEXT, 0, (LPARAM) "$$$$"));
     char buf[8] = "#######";
     EXPECT_EQ(SendMessageA(w, WM_GETTEXT, sizeof buf, (LPARAM)buf), 4);
@@ -192,7 +183,7 @@ TEST(S09Text, RawTextReachesTheKindAfterTheFrameFilledIt)
 {
     RecordingKindIn rec(3);
     CCTWindow w(Make(3, "Go$Aux$6"));
-    EXPECT_EQ(Raw(w), "Go$Aux$6");
+    EXPECT_EQ(CCT_RawText(w), "Go$Aux$6");
     const Seen *s = rec.Find(CC_GETRAWTEXT);
     ASSERT_TRUE(s);
     EXPECT_EQ(s->text, "Go$Aux$6");

@@ -2,6 +2,7 @@
 #include "harness.h"
 #include <ostream>
 #include <stdio.h>
+#include <string.h>
 
 std::ostream &operator<<(std::ostream &os, const CCTMsg &m)
 {
@@ -343,4 +344,21 @@ bool CCT_SaveBmp(const CCTImage &img, const char *path)
     }
     fclose(f);
     return true;
+}
+
+std::string CCT_Text(HWND hwnd)
+{
+    char buf[256] = "";
+    SendMessageA(hwnd, WM_GETTEXT, sizeof buf, (LPARAM)buf);
+    buf[sizeof buf - 1] = '\0';
+    return buf;
+}
+
+std::string CCT_RawText(HWND hwnd)
+{
+    char buf[600];
+    memset(buf, 'x', sizeof buf);
+    SendMessageA(hwnd, WM_USER + 2101, sizeof buf, (LPARAM)buf);  // CC_GETRAWTEXT
+    buf[sizeof buf - 1] = '\0';
+    return buf;
 }

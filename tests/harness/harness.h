@@ -105,6 +105,11 @@ DWORD CCT_GdiObjects();
 // code linked into the test program (its import table), so it works under Wine.
 int CCT_GdiLeaked(const std::function<void()> &fn);
 
+// A control's text as WM_GETTEXT answers it, and (special library) its whole
+// text as CC_GETRAWTEXT answers it; at most 255 and 599 characters.
+std::string CCT_Text(HWND hwnd);
+std::string CCT_RawText(HWND hwnd);
+
 // Font metrics of the DC default font, for expected text positions.
 SIZE CCT_TextExtent(HWND hwnd, const char *text, HFONT font = nullptr);
 int CCT_TextHeight(HWND hwnd, HFONT font = nullptr);

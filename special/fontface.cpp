@@ -7,7 +7,7 @@
 #include "ccdraw.h"
 #include "ccguards.h"
 #include "ccslots.h"
-#include "fontbtn.h"
+#include "fontface.h"
 #include "kerv_cc.h"
 #include "press.h"
 #include "s09_frame.h"

@@ -7,7 +7,7 @@
 #include "harness.h"
 #include "ccdraw.h"
 #include "ccslots.h"
-#include "fontbtn.h"
+#include "fontface.h"
 #include "kerv_cc.h"
 #include "s09_frame.h"
 
@@ -19,20 +19,6 @@ static const int KINDS[] = {1, 5, 7};
 static HWND Make(int kind, const char *text, DWORD style = 0, int w = W, int h = H)
 {
     return CCT_Create((DWORD)kind | style, text, 20, 20, w, h, ID, nullptr, CC09_CLASS_NAME);
-}
-
-static std::string Raw(HWND hwnd)
-{
-    char buf[256] = "";
-    SendMessageA(hwnd, CC_GETRAWTEXT, sizeof buf, (LPARAM)buf);
-    return buf;
-}
-
-static std::string Shown(HWND hwnd)
-{
-    char buf[256] = "";
-    SendMessageA(hwnd, WM_GETTEXT, sizeof buf, (LPARAM)buf);
-    return buf;
 }
 
 static std::vector<WPARAM> Ids()
@@ -78,7 +64,7 @@ TEST(FontCreate, SlotsPerKind)
             EXPECT_EQ(CCT_Slot(b, 49), style ? 2 : 1) << kind;
             for (int slot : {65, 71, 76, 77}) EXPECT_EQ(CCT_Slot(b, slot), 0) << kind << " slot " << slot;
             EXPECT_EQ(CCT_Slot(b, 4), kind == 7 ? 8 : 0) << kind;
-            EXPECT_EQ(Shown(b), "Label");
+            EXPECT_EQ(CCT_Text(b), "Label");
         }
 }
 
@@ -228,7 +214,7 @@ TEST(FontLabel, DisabledAndOptionColours)
         ASSERT_TRUE(img.Find(WHITE, &got, 8, 8, W - 8, H - 8)) << kind;
         EXPECT_EQ(CCT_Slot(b, 5), 9);
         EXPECT_EQ(CCT_Slot(b, 6), 15);
-        EXPECT_EQ(Raw(b), "Go$Arial,12$2");
+        EXPECT_EQ(CCT_RawText(b), "Go$Arial,12$2");
     }
 }
 
@@ -260,13 +246,13 @@ TEST(FontSetText, StoredTextAndReadBack)
             CCTWindow b(Make(kind, c.old));
             if (c.options) SendMessageA(b, WM_SETTEXT, 0, (LPARAM)c.options);
             EXPECT_EQ(SendMessageA(b, WM_SETTEXT, 0, (LPARAM)c.set), 1);
-            EXPECT_EQ(Raw(b), c.stored) << kind << " " << c.old << " <- " << c.set;
-            EXPECT_EQ(Shown(b), c.shown) << kind << " " << c.set;
+            EXPECT_EQ(CCT_RawText(b), c.stored) << kind << " " << c.old << " <- " << c.set;
+            EXPECT_EQ(CCT_Text(b), c.shown) << kind << " " << c.set;
         }
     CCTWindow b(Make(1, "OLD$Arial,10$3"));
     std::string longText(70, 'L');
     SendMessageA(b, WM_SETTEXT, 0, (LPARAM)longText.c_str());
-    EXPECT_EQ(Shown(b), longText.substr(0, 59));
+    EXPECT_EQ(CCT_Text(b), longText.substr(0, 59));
 }
 
 TEST(FontSetText, DrawnAtOnceOrByTheNextPaint)
@@ -309,7 +295,7 @@ TEST(FontSetText, ZeroSizeWindowStillStoresAndAsksForAPaint)
     for (int kind : KINDS) {
         CCTWindow b(Make(kind, "OLD$Arial,10$2", 0, 0, 0));
         SendMessageA(b, WM_SETTEXT, 0, (LPARAM) "NEW");
-        EXPECT_EQ(Raw(b), "NEW$Arial,10$2") << kind;
+        EXPECT_EQ(CCT_RawText(b), "NEW$Arial,10$2") << kind;
     }
 }
 

@@ -34,20 +34,6 @@ static HWND Led(const char *text, DWORD style = 0, int w = W, int h = H)
     return CCT_Create(3 | style, text, 10, 20, w, h, ID, nullptr, CC09_CLASS_NAME);
 }
 
-static std::string Raw(HWND hwnd)
-{
-    char buf[256] = "";
-    SendMessageA(hwnd, CC_GETRAWTEXT, sizeof buf, (LPARAM)buf);
-    return buf;
-}
-
-static std::string Shown(HWND hwnd)
-{
-    char buf[256] = "";
-    GetWindowTextA(hwnd, buf, sizeof buf);
-    return buf;
-}
-
 // Ink box of `label` drawn like the display should: font (null: Dot-Matrix at
 // `points`; else that font), justified in W x H, moved by (off, off).
 static RECT ExpectedInk(const char *label, int points, int off, int justify, HFONT stock = nullptr)
@@ -180,14 +166,14 @@ TEST(S09Ledisp, LabelChangesKeepTheFlagsDigit)
         CCTWindow w(Led(c.start));
         if (c.option) SetWindowTextA(w, c.option);
         EXPECT_EQ(SendMessageA(w, WM_SETTEXT, 0, (LPARAM)c.set), 1) << c.set;
-        EXPECT_EQ(Raw(w), c.raw) << c.start << " + " << c.set;
-        EXPECT_EQ(Shown(w), c.shown) << c.start << " + " << c.set;
+        EXPECT_EQ(CCT_RawText(w), c.raw) << c.start << " + " << c.set;
+        EXPECT_EQ(CCT_Text(w), c.shown) << c.start << " + " << c.set;
     }
     // A 70-character text arrives cut to 59 and is stored as the label.
     CCTWindow w(Led("0$20$2"));
     std::string longText(70, '8');
     SetWindowTextA(w, longText.c_str());
-    EXPECT_EQ(Raw(w), std::string(59, '8') + "$20$2");
+    EXPECT_EQ(CCT_RawText(w), std::string(59, '8') + "$20$2");
 }
 
 TEST(S09Ledisp, ChangedLabelLooksLikeANewDisplay)
@@ -367,7 +353,7 @@ TEST(S09Ledisp, BadInputDrawsAndReleasesEverything)
                           CCT_Repaint(w);
                           SetWindowTextA(w, t);
                           SetWindowTextA(w, "12:01");
-                          EXPECT_EQ(Shown(w), "12:01");  // stored even where nothing draws
+                          EXPECT_EQ(CCT_Text(w), "12:01");  // stored even where nothing draws
                           Steps(w, "DuP");
                           Steps(w, "UP");
                           EnableWindow(w, FALSE);

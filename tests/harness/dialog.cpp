@@ -1,0 +1,66 @@
+// Timer-driven modal dialogs.
+#include "dialog.h"
+#include <string.h>
+#include "harness.h"
+
+namespace {
+
+const char *s_title;
+std::vector<std::function<void(HWND)>> s_steps;
+size_t s_ran;
+int s_idle;
+bool s_forced;
+
+BOOL CALLBACK FindDialog(HWND hwnd, LPARAM lp)
+{
+    char cls[16], text[64];
+    GetClassNameA(hwnd, cls, sizeof cls);
+    GetWindowTextA(hwnd, text, sizeof text);
+    if (strcmp(cls, "#32770") == 0 && strcmp(text, s_title) == 0 && IsWindowVisible(hwnd)) {
+        *(HWND *)lp = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+void CALLBACK DriveDialog(HWND, UINT, UINT_PTR, DWORD)
+{
+    HWND dlg = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), FindDialog, (LPARAM)&dlg);
+    if (!dlg) return;
+    if (s_ran < s_steps.size()) {
+        s_steps[s_ran++](dlg);
+    } else if (++s_idle > 25) {
+        s_forced = true;
+        EndDialog(dlg, 99);
+    }
+}
+
+}  // namespace
+
+CCTDialogRun CCT_DriveDialog(const char *title, std::vector<std::function<void(HWND)>> steps,
+                             const std::function<INT_PTR()> &open)
+{
+    s_title = title;
+    s_steps = std::move(steps);
+    s_ran = 0;
+    s_idle = 0;
+    s_forced = false;
+    UINT_PTR timer = SetTimer(nullptr, 0, 15, DriveDialog);
+    INT_PTR result = open();
+    KillTimer(nullptr, timer);
+    CCT_Pump();
+    return {result, s_forced, s_ran};
+}
+
+void CCT_DlgPress(HWND dlg, int id)
+{
+    SendMessageA(dlg, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)GetDlgItem(dlg, id));
+}
+
+std::string CCT_DlgItem(HWND dlg, int id)
+{
+    char buf[4096] = {};
+    GetDlgItemTextA(dlg, id, buf, sizeof buf);
+    return buf;
+}

@@ -1,0 +1,28 @@
+// A modal dialog driven the way a person would, for the design-time tests:
+// a timer runs one step a tick on the visible dialog of a given title.
+#ifndef CCT_DIALOG_H
+#define CCT_DIALOG_H
+
+#include <windows.h>
+#include <functional>
+#include <string>
+#include <vector>
+
+struct CCTDialogRun {
+    INT_PTR result;  // what `open` returned
+    bool forced;     // still up long after the last step: ended with 99
+    size_t ran;      // steps run
+};
+
+// Runs `open` (which shows the modal dialog) with the steps applied to the
+// dialog titled `title`, one per 15 ms tick; a dialog still up 25 ticks after
+// the last step is ended with 99 so that a fault cannot hang the suite.
+CCTDialogRun CCT_DriveDialog(const char *title, std::vector<std::function<void(HWND)>> steps,
+                             const std::function<INT_PTR()> &open);
+
+// A button press as the dialog sees it (WM_COMMAND with BN_CLICKED).
+void CCT_DlgPress(HWND dlg, int id);
+// The text of a dialog item.
+std::string CCT_DlgItem(HWND dlg, int id);
+
+#endif
