@@ -1,5 +1,6 @@
 // Drawing primitives: colours, bevels, lamps, lines, boxes and outlines.
 #include "ccdraw.h"
+#include "cccache.h"
 #include "ccguards.h"
 #ifdef CC_VARIANT_09
 #include "ccslots.h"
@@ -21,10 +22,10 @@ void CCDraw_SetTextColour(HDC hdc, LONG colour) { SetTextColor(hdc, CCDraw_Colou
 
 struct Pt { int x, y; };
 
-// One polyline with a fresh pen of the colour.
+// One polyline with the pen of the colour.
 static void PenPath(HDC hdc, LONG colour, const Pt *pts, int n)
 {
-    CCSelect pen(hdc, CCDraw_Pen(colour));
+    CCUse pen(hdc, CCCache_Pen(colour));
     MoveToEx(hdc, pts[0].x, pts[0].y, nullptr);
     for (int i = 1; i < n; i++) LineTo(hdc, pts[i].x, pts[i].y);
 }
@@ -32,7 +33,7 @@ static void PenPath(HDC hdc, LONG colour, const Pt *pts, int n)
 // The two-pixel edge on the left and top, used by both bevel looks.
 static void UpperEdge(HDC hdc, LONG colour, int x, int y, int R, int B)
 {
-    CCSelect pen(hdc, CCDraw_Pen(colour));
+    CCUse pen(hdc, CCCache_Pen(colour));
     MoveToEx(hdc, x + 1, B - 3, nullptr);
     LineTo(hdc, x + 1, y + 1);
     LineTo(hdc, R - 2, y + 1);
@@ -50,7 +51,7 @@ void CCDraw_Bevel(HDC hdc, LONG colour, int x, int y, int w, int h, int pressed)
 {
     int R = x + w, B = y + h;
     {
-        CCSelect brush(hdc, CCDraw_Brush(colour));
+        CCUse brush(hdc, CCCache_Brush(colour));
 #ifdef CC_VARIANT_09
         if (!brush.obj) return;
         if (Fills(colour))
@@ -62,7 +63,7 @@ void CCDraw_Bevel(HDC hdc, LONG colour, int x, int y, int w, int h, int pressed)
         return;
     }
     UpperEdge(hdc, CC_WHITE, x, y, R, B);
-    CCSelect pen(hdc, CCDraw_Pen(CC_DARKGREY));
+    CCUse pen(hdc, CCCache_Pen(CC_DARKGREY));
     MoveToEx(hdc, x + 2, B - 2, nullptr);
     LineTo(hdc, R - 2, B - 2);
     LineTo(hdc, R - 2, y + 1);
@@ -74,12 +75,12 @@ void CCDraw_Bevel(HDC hdc, LONG colour, int x, int y, int w, int h, int pressed)
 void CCDraw_Lamp(HDC hdc, LONG colour, int x, int y)
 {
     {
-        CCSelect brush(hdc, CCDraw_Brush(colour));
+        CCUse brush(hdc, CCCache_Brush(colour));
 #ifdef CC_VARIANT_09
         if (!brush.obj) return;
         CCSelect pen(hdc, CreatePen(PS_SOLID, 1, RGB(64, 64, 64)));
 #else
-        CCSelect pen(hdc, CreatePen(PS_SOLID, 1, RGB(0, 0, 0)));
+        CCUse pen(hdc, CCCache_Pen(0));
 #endif
         Ellipse(hdc, x, y, x + 10, y + 10);
     }
@@ -98,8 +99,8 @@ void CCDraw_Line(HDC hdc, int x1, int y1, int x2, int y2, LONG colour)
 
 void CCDraw_Box(HDC hdc, LONG colour, int x, int y, int w, int h)
 {
-    CCSelect pen(hdc, CCDraw_Pen(colour));
-    CCSelect brush(hdc, CCDraw_Brush(colour));
+    CCUse pen(hdc, CCCache_Pen(colour));
+    CCUse brush(hdc, CCCache_Brush(colour));
     Rectangle(hdc, x, y, x + w, y + h);
 }
 
@@ -115,7 +116,7 @@ void CCDraw_FrameBevel(HWND hwnd, HDC hdc, LONG colour, int x, int y, int w, int
     int R = x + w, B = y + h;
     LONG outer = hwnd ? (CCGetSlot(hwnd, 4) & 0xF) : 0;
     {
-        CCSelect brush(hdc, CCDraw_Brush(outer));
+        CCUse brush(hdc, CCCache_Brush(outer));
         if (!brush.obj) return;
         if (Fills(colour)) Rectangle(hdc, x, y, R, B);
     }
@@ -129,7 +130,7 @@ void CCDraw_FrameBevel(HWND hwnd, HDC hdc, LONG colour, int x, int y, int w, int
     PenPath(hdc, b, b1, 3);
     PenPath(hdc, b, b2, 3);
     {
-        CCSelect brush(hdc, CCDraw_Brush(colour));
+        CCUse brush(hdc, CCCache_Brush(colour));
         if (brush.obj && Fills(colour)) Rectangle(hdc, x + 6, y + 6, R - 5, B - 5);
     }
     const Pt d1[] = {{x + 5, B - 5}, {x + 5, y + 5}, {R - 5, y + 5}};
@@ -146,14 +147,14 @@ void CCDraw_ThinBevel(HDC hdc, LONG colour, int x, int y, int w, int h, int pres
 {
     int R = x + w, B = y + h;
     {
-        CCSelect brush(hdc, CCDraw_Brush(colour));
+        CCUse brush(hdc, CCCache_Brush(colour));
         if (!brush.obj) return;
         if (Fills(colour)) Rectangle(hdc, x, y, R, B);
     }
     LONG a = pressed ? CC_DARKGREY : CC_WHITE, b = pressed ? CC_WHITE : CC_DARKGREY;
     const Pt a1[] = {{x + 1, B - 2}, {x + 1, y + 1}, {R - 1, y + 1}};
     PenPath(hdc, a, a1, 3);
-    CCSelect pen(hdc, CCDraw_Pen(b));
+    CCUse pen(hdc, CCCache_Pen(b));
     MoveToEx(hdc, R - 2, y + 2, nullptr);
     LineTo(hdc, R - 2, B - 2);
     MoveToEx(hdc, R, B - 2, nullptr);

@@ -49,6 +49,19 @@ struct CCSelect {
     CCSelect &operator=(const CCSelect &) = delete;
 };
 
+// Selects an object that outlives the guard (a cached pen, brush or font).
+struct CCUse {
+    HDC dc;
+    HGDIOBJ obj, prev;
+    CCUse(HDC d, HGDIOBJ o) : dc(d), obj(o), prev(d && o ? SelectObject(d, o) : nullptr) {}
+    ~CCUse()
+    {
+        if (prev) SelectObject(dc, prev);
+    }
+    CCUse(const CCUse &) = delete;
+    CCUse &operator=(const CCUse &) = delete;
+};
+
 // Memory DC holding a W x H bitmap compatible with `ref`; ok() when both exist.
 struct CCMemImage {
     HDC dc = nullptr;

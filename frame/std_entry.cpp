@@ -2,6 +2,7 @@
 #include <stdio.h>
 #include <string.h>
 #include "std_frame.h"
+#include "cccache.h"
 #include "ccslots.h"
 #include "ccsyspath.h"
 #include "cctext.h"
@@ -83,12 +84,14 @@ int CCLibAttach(HINSTANCE hinst)
     char path[MAX_PATH];
     CCGetSystemPath(path, sizeof path);
     CCLoadSiblings(path);
+    CCCache_Load();
     return hLibInstance ? 1 : 0;
 }
 
 void CCLibDetach(void)
 {
     UnregisterClassA(CC_CLASS_NAME, hLibInstance);
+    CCCache_Unload();
 }
 
 typedef LRESULT (*KindHandler)(HWND, UINT, WPARAM, LPARAM);

@@ -16,7 +16,7 @@ extern LONG PressId;
 
 // Registers the class and loads the siblings; 1 when the class is registered.
 int CCLibAttach(HINSTANCE hinst);
-// Unregisters the class.
+// Unregisters the class and deletes what the library keeps cached.
 void CCLibDetach(void);
 // Loads every numbered sibling library in path; returns the number of loads tried.
 int CCLoadSiblings(const char *path);

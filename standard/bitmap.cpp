@@ -3,6 +3,7 @@
 // click on release; any other variant is an unframed picture that reports the press.
 #include "kinds.h"
 #include "common.h"
+#include "cccache.h"
 #include "ccguards.h"
 #include "ccdraw.h"
 #include "ccslots.h"
@@ -20,43 +21,25 @@ enum { BMP_AND = 0, BMP_COPY = 1 };
 static bool CCbmp_Framed(HWND hwnd) { return (CCGetSlot(hwnd, BMP_VARIANT) & 0xF) == 0; }
 
 
-// The picture, loaded at every drawing and deleted right after.
-struct LoadedPicture {
-    HBITMAP bmp;
-    explicit LoadedPicture(HWND hwnd) : bmp(nullptr)
-    {
-        char name[BMP_NAME_SIZE];
-        CCReadText(hwnd, name, sizeof name);
-        if (!name[0]) return;
-        HINSTANCE inst = (HINSTANCE)(LONG_PTR)GetWindowLongPtrA(hwnd, GWLP_HINSTANCE);
-        bmp = LoadBitmapA(inst, name);
-    }
-    ~LoadedPicture()
-    {
-        if (bmp) DeleteObject(bmp);
-    }
-    LoadedPicture(const LoadedPicture &) = delete;
-    LoadedPicture &operator=(const LoadedPicture &) = delete;
-};
+// Copies the whole picture, unscaled, to (x, y) of the window DC: SRCCOPY, or
+// SRCAND to darken it onto what is already there. The picture comes from the
+// library's picture cache (loaded on first need, cccache.h).
+static void CCbmp_DrawBitmap(HWND hwnd, HDC win, int x, int y, int mode)
+{
+    char name[BMP_NAME_SIZE];
+    CCReadText(hwnd, name, sizeof name);
+    if (!name[0]) return;
+    HINSTANCE inst = (HINSTANCE)(LONG_PTR)GetWindowLongPtrA(hwnd, GWLP_HINSTANCE);
+    CCCachedPicture pic(inst, name, win);
+    if (!pic.ok()) return;
+    BitBlt(win, x, y, pic.pic.w, pic.pic.h, pic.pic.dc, 0, 0, mode == BMP_COPY ? SRCCOPY : SRCAND);
+}
 
-// Copies the whole picture, unscaled, to (x, y) of the client area: SRCCOPY, or
-// SRCAND to darken it onto what is already there.
+// The same on a window DC of its own.
 static void CCbmp_DrawBitmap(HWND hwnd, int x, int y, int mode)
 {
-    LoadedPicture pic(hwnd);
-    if (!pic.bmp) return;
-    BITMAP bm;
-    if (GetObjectA(pic.bmp, sizeof bm, &bm) != (int)sizeof bm) return;
     CCWindowDC win(hwnd);
-    if (!win.dc) return;
-    HDC mem = CreateCompatibleDC(win.dc);
-    if (!mem) return;
-    HGDIOBJ old = SelectObject(mem, pic.bmp);
-    if (old) {
-        BitBlt(win.dc, x, y, bm.bmWidth, bm.bmHeight, mem, 0, 0, mode == BMP_COPY ? SRCCOPY : SRCAND);
-        SelectObject(mem, old);
-    }
-    DeleteDC(mem);
+    if (win.dc) CCbmp_DrawBitmap(hwnd, win.dc, x, y, mode);
 }
 
 // The two upper-left edge lines shared by the raised and the pressed look.
@@ -99,14 +82,12 @@ static void CCbmp_Paint(HWND hwnd)
 // Pressed look of the framed variant, drawn over the normal one.
 static void CCbmp_DrawDown(HWND hwnd)
 {
-    {
-        CCWindowDC win(hwnd);
-        if (!win.dc) return;
-        int W = CCGetSlot(hwnd, BMP_W), H = CCGetSlot(hwnd, BMP_H);
-        CCDraw_Outline(win.dc, 0, 0, W, H, 0);
-        CCbmp_ShadowEdge(win.dc, W, H);
-    }
-    CCbmp_DrawBitmap(hwnd, 5, 5, BMP_COPY);
+    CCWindowDC win(hwnd);
+    if (!win.dc) return;
+    int W = CCGetSlot(hwnd, BMP_W), H = CCGetSlot(hwnd, BMP_H);
+    CCDraw_Outline(win.dc, 0, 0, W, H, 0);
+    CCbmp_ShadowEdge(win.dc, W, H);
+    CCbmp_DrawBitmap(hwnd, win.dc, 5, 5, BMP_COPY);
 }
 
 // Press tracking draws the pressed look only in the framed variant.
@@ -120,12 +101,10 @@ static const CCPressKind kBmpPress = {CCbmp_DrawDownFramed, nullptr, 0};
 // Dark-grey sunken face with the picture ANDed onto it.
 static void CCbmp_DrawDisabled(HWND hwnd)
 {
-    {
-        CCWindowDC win(hwnd);
-        if (!win.dc) return;
-        CCDraw_Bevel(win.dc, 7, 0, 0, CCGetSlot(hwnd, BMP_W), CCGetSlot(hwnd, BMP_H), 1);
-    }
-    CCbmp_DrawBitmap(hwnd, 5, 5, BMP_AND);
+    CCWindowDC win(hwnd);
+    if (!win.dc) return;
+    CCDraw_Bevel(win.dc, 7, 0, 0, CCGetSlot(hwnd, BMP_W), CCGetSlot(hwnd, BMP_H), 1);
+    CCbmp_DrawBitmap(hwnd, win.dc, 5, 5, BMP_AND);
 }
 
 static void CCbmp_Init(HWND hwnd, LONG W, LONG H)

@@ -6,6 +6,7 @@
 #include "ccguards.h"
 #include "ccdraw.h"
 #include "ccslots.h"
+#include "ccsurface.h"
 #include "label.h"
 #include "press.h"
 #include "std_frame.h"
@@ -150,7 +151,7 @@ void CCbtn_Paint(HWND hwnd)
     const LONG *s = CCSlotView(hwnd);
     int w = (int)s[SLOT_W], h = (int)s[SLOT_H];
     {
-        CCMemImage mem(dc, w, h);
+        CCSurface mem(dc, w, h);
         if (mem.ok()) {
             DrawNormal(hwnd, s, mem.dc);
             BitBlt(dc, 0, 0, w, h, mem.dc, 0, 0, SRCCOPY);

@@ -143,6 +143,15 @@ static void CCfade_Paint(HWND hwnd, const FaderKind &k)
     EndPaint(hwnd, &ps);
 }
 
+// A moved knob shown at once on the window DC: the look the paint that an
+// invalidation would cause draws, without the window system's paint cycle.
+static void CCfade_DrawNow(HWND hwnd, const FaderKind &k)
+{
+    CCWindowDC win(hwnd);
+    if (win.dc) CCfade_Draw(hwnd, win.dc, k, IsWindowEnabled(hwnd) != 0);
+    else InvalidateRect(hwnd, nullptr, FALSE);
+}
+
 // WM_SETTEXT: an option text sets colours or the variant; any other text is a
 // number for the field the variant names. The parent is not notified.
 static void CCfade_SetText(HWND hwnd, const FaderKind &k, const char *text)
@@ -192,7 +201,7 @@ static void CCfade_Move(HWND hwnd, const FaderKind &k, LPARAM lParam)
     if (c == k.work->position) return;
     if (!CCFader_Point(k.work, CCfade_Length(hwnd, k), c, k.vertical)) return;
     CCfade_Store(hwnd, k);
-    InvalidateRect(hwnd, nullptr, FALSE);
+    CCfade_DrawNow(hwnd, k);
     CCNotify(hwnd);
 }
 

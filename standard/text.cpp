@@ -5,7 +5,9 @@
 #include "kinds.h"
 #include "common.h"
 #include "ccguards.h"
+#include "cccache.h"
 #include "ccslots.h"
+#include "ccsurface.h"
 #include "ccdraw.h"
 #include "label.h"
 #include "press.h"
@@ -197,7 +199,7 @@ static void CCid_DrawText(HDC dc, int W, int H, LONG ink, LONG bk, const char *t
     IdentFont.lfWidth = CCid_FontWidth(g.aw, mw, IdentFont.lfWidth);
     int x = CCid_RefX(g.aw, g.left);
     for (int i = 0; i < n; i++) {
-        CCSelect font(dc, CreateFontIndirectA(&IdentFont));
+        CCCachedFont font(dc, &IdentFont);
         int mode = SetBkMode(dc, OPAQUE);
         CCDraw_SetTextColour(dc, ink);
         CCDraw_SetBkColour(dc, bk);
@@ -214,7 +216,7 @@ static void CCid_Paint(HWND hwnd)
     const LONG *s = CCSlotView(hwnd);
     int W = s[SLOT_W], H = s[SLOT_H];
     {
-        CCMemImage mem(dc, W, H);
+        CCSurface mem(dc, W, H);
         if (mem.ok()) {
             BitBlt(mem.dc, 0, 0, W, H, dc, 0, 0, SRCCOPY);
             char text[CC_TEXT_READ];

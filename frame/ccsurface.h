@@ -1,0 +1,53 @@
+// Off-screen surface on which a look is composed before one copy to the window.
+//
+// Rules:
+// - Each thread that paints keeps one memory DC holding one bitmap (at most
+//   CC_SURFACE_THREADS threads; further threads get one-off surfaces). The bitmap
+//   is made on first use and grown to the largest width and height asked for
+//   since, so later uses make no GDI object and no window-system request.
+// - An area whose grown surface would exceed CC_SURFACE_MAX_AREA pixels (a
+//   quarter of the screen), or a use while the thread's surface is taken (a paint
+//   nested in another through a notification), gets a surface made for that use
+//   alone and deleted with the guard: one huge control does not pin memory and a
+//   nested paint never draws into its caller's image.
+// - Every use starts from a fresh memory DC's state (stock pen, brush and font,
+//   colours, alignment, modes) and is clipped to the w x h area at (0, 0): a look
+//   gives the same pixels as on a memory DC with a bitmap of exactly w x h, made
+//   for it. The state is restored when the guard goes.
+// - CCCache_Unload (cccache.h) deletes every thread's surface; CCCache_ThreadDone
+//   deletes the calling thread's.
+#ifndef CCSURFACE_H
+#define CCSURFACE_H
+
+#include <windows.h>
+
+#define CC_SURFACE_THREADS 8
+
+struct CCSurfaceSlot;
+
+struct CCSurface {
+    HDC dc = nullptr;  // memory DC to draw on; null when none could be had or w or h <= 0
+    // A surface of at least w x h pixels compatible with ref (a window or paint DC).
+    CCSurface(HDC ref, int w, int h);
+    ~CCSurface();
+    bool ok() const { return dc != nullptr; }
+    CCSurface(const CCSurface &) = delete;
+    CCSurface &operator=(const CCSurface &) = delete;
+
+private:
+    CCSurfaceSlot *slot_ = nullptr;  // the thread's surface, or null for a one-off
+    HBITMAP own_ = nullptr;          // one-off bitmap
+    HGDIOBJ prev_ = nullptr;         // one-off DC's original bitmap
+    int saved_ = 0;                  // SaveDC level of a use of the thread's surface
+};
+
+// Largest area (pixels) a thread's surface grows to: a quarter of the screen.
+long long CCSurface_MaxArea(void);
+// Size of the calling thread's surface (0 x 0 when it has none), for tests.
+void CCSurface_Size(int *w, int *h);
+// Deletes the calling thread's surface (its slot is free again).
+void CCSurface_ThreadDone(void);
+// Deletes every thread's surface (the library is unloading: nothing paints).
+void CCSurface_ReleaseAll(void);
+
+#endif
