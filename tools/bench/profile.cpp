@@ -3,8 +3,10 @@
 #include "bench.h"
 #include "ccguards.h"
 #include <string.h>
+#include "cccache.h"
 #include "ccdraw.h"
 #include "ccslots.h"
+#include "ccsurface.h"
 
 namespace {
 
@@ -93,6 +95,7 @@ void RunProfile(HWND parent)
              DeleteDC(m);
          }},
         {"CreateCompatibleDC+DeleteDC", [&](int) { DeleteDC(CreateCompatibleDC(wdc)); }},
+        {"CCSurface 100x40 reused", [&](int) { CCSurface s(wdc, W, H); }},
         {"CreateCompatibleBitmap+DeleteObject", [&](int) { DeleteObject(CreateCompatibleBitmap(wdc, W, H)); }},
         {"SelectObject bitmap into memory DC and back",
          [&](int) {
@@ -147,6 +150,16 @@ void RunProfile(HWND parent)
              SelectObject(img.dc, o);
              DeleteObject(f);
          }},
+        {"CCCachedFont select+TextOutA",
+         [&](int) {
+             CCCachedFont f(img.dc, &ident);
+             TextOutA(img.dc, 50, 10, "ONE", 3);
+         }},
+        {"CCCachedPicture 16x16 found and copied",
+         [&](int) {
+             CCCachedPicture p(self, "BENCHPIC", wdc);
+             if (p.ok()) BitBlt(img.dc, 0, 0, p.pic.w, p.pic.h, p.pic.dc, 0, 0, SRCCOPY);
+         }},
         {"ExtFloodFill top band",
          [&](int i) {
              if (i < 0) {
@@ -165,6 +178,11 @@ void RunProfile(HWND parent)
              HGDIOBJ o = SelectObject(img.dc, p);
              SelectObject(img.dc, o);
              DeleteObject(p);
+         }},
+        {"cached pen select+deselect",
+         [&](int) {
+             HGDIOBJ o = SelectObject(img.dc, CCCache_Pen(7));
+             SelectObject(img.dc, o);
          }},
         {"CreateSolidBrush+select+delete",
          [&](int) {
