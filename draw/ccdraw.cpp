@@ -20,26 +20,31 @@ void CCDraw_SetBkColour(HDC hdc, LONG colour) { SetBkColor(hdc, CCDraw_ColourRef
 void CCDraw_SetTextColour(HDC hdc, LONG colour) { SetTextColor(hdc, CCDraw_ColourRef(colour)); }
 
 
-struct Pt { int x, y; };
+typedef POINT Pt;
+
+// Polylines of counts[i] points each, one after the other in pts, with the pen of
+// the colour: the pixels of MoveToEx to each first point and LineTo to the next
+// ones, in one call (the current position is left alone).
+static void PenPaths(HDC hdc, LONG colour, const Pt *pts, const DWORD *counts, DWORD paths)
+{
+    CCUse pen(hdc, CCCache_Pen(colour));
+    PolyPolyline(hdc, pts, counts, paths);
+}
 
 // One polyline with the pen of the colour.
 static void PenPath(HDC hdc, LONG colour, const Pt *pts, int n)
 {
-    CCUse pen(hdc, CCCache_Pen(colour));
-    MoveToEx(hdc, pts[0].x, pts[0].y, nullptr);
-    for (int i = 1; i < n; i++) LineTo(hdc, pts[i].x, pts[i].y);
+    DWORD count = (DWORD)n;
+    PenPaths(hdc, colour, pts, &count, 1);
 }
+
+static const DWORD kTwoOfThree[2] = {3, 3};
 
 // The two-pixel edge on the left and top, used by both bevel looks.
 static void UpperEdge(HDC hdc, LONG colour, int x, int y, int R, int B)
 {
-    CCUse pen(hdc, CCCache_Pen(colour));
-    MoveToEx(hdc, x + 1, B - 3, nullptr);
-    LineTo(hdc, x + 1, y + 1);
-    LineTo(hdc, R - 2, y + 1);
-    MoveToEx(hdc, x + 2, B - 4, nullptr);
-    LineTo(hdc, x + 2, y + 2);
-    LineTo(hdc, R - 3, y + 2);
+    const Pt pts[] = {{x + 1, B - 3}, {x + 1, y + 1}, {R - 2, y + 1}, {x + 2, B - 4}, {x + 2, y + 2}, {R - 3, y + 2}};
+    PenPaths(hdc, colour, pts, kTwoOfThree, 2);
 }
 
 #ifdef CC_VARIANT_09
@@ -63,13 +68,8 @@ void CCDraw_Bevel(HDC hdc, LONG colour, int x, int y, int w, int h, int pressed)
         return;
     }
     UpperEdge(hdc, CC_WHITE, x, y, R, B);
-    CCUse pen(hdc, CCCache_Pen(CC_DARKGREY));
-    MoveToEx(hdc, x + 2, B - 2, nullptr);
-    LineTo(hdc, R - 2, B - 2);
-    LineTo(hdc, R - 2, y + 1);
-    MoveToEx(hdc, x + 3, B - 3, nullptr);
-    LineTo(hdc, R - 3, B - 3);
-    LineTo(hdc, R - 3, y + 2);
+    const Pt lower[] = {{x + 2, B - 2}, {R - 2, B - 2}, {R - 2, y + 1}, {x + 3, B - 3}, {R - 3, B - 3}, {R - 3, y + 2}};
+    PenPaths(hdc, CC_DARKGREY, lower, kTwoOfThree, 2);
 }
 
 void CCDraw_Lamp(HDC hdc, LONG colour, int x, int y)
@@ -154,10 +154,8 @@ void CCDraw_ThinBevel(HDC hdc, LONG colour, int x, int y, int w, int h, int pres
     LONG a = pressed ? CC_DARKGREY : CC_WHITE, b = pressed ? CC_WHITE : CC_DARKGREY;
     const Pt a1[] = {{x + 1, B - 2}, {x + 1, y + 1}, {R - 1, y + 1}};
     PenPath(hdc, a, a1, 3);
-    CCUse pen(hdc, CCCache_Pen(b));
-    MoveToEx(hdc, R - 2, y + 2, nullptr);
-    LineTo(hdc, R - 2, B - 2);
-    MoveToEx(hdc, R, B - 2, nullptr);
-    LineTo(hdc, x + 1, B - 2);
+    const Pt b1[] = {{R - 2, y + 2}, {R - 2, B - 2}, {R, B - 2}, {x + 1, B - 2}};
+    const DWORD twoOfTwo[2] = {2, 2};
+    PenPaths(hdc, b, b1, twoOfTwo, 2);
 }
 #endif

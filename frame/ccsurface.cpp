@@ -1,5 +1,8 @@
-// Off-screen surfaces: one kept per painting thread, one-offs beyond it.
+// Off-screen surfaces: one kept per painting thread, one-offs beyond it; the
+// window painted at once on each thread.
+#include <string.h>
 #include "ccsurface.h"
+#include "ccguards.h"
 
 struct CCSurfaceSlot {
     volatile LONG thread;  // owning thread's id; 0 while the slot is free
@@ -8,6 +11,8 @@ struct CCSurfaceSlot {
     HGDIOBJ original;  // the DC's own bitmap, selected back before the DC goes
     int w, h;
     bool busy;
+    HWND nowWnd;  // window painted at once (CCPaintNow) and its DC
+    HDC nowDC;
 };
 
 static CCSurfaceSlot s_slots[CC_SURFACE_THREADS];
@@ -49,6 +54,8 @@ static void Clear(CCSurfaceSlot *s)
     s->original = nullptr;
     s->w = s->h = 0;
     s->busy = false;
+    s->nowWnd = nullptr;
+    s->nowDC = nullptr;
 }
 
 // The slot's DC holding a bitmap of at least w x h (grown, never shrunk).
@@ -111,6 +118,39 @@ CCSurface::~CCSurface()
     SelectObject(dc, prev_);
     DeleteObject(own_);
     DeleteDC(dc);
+}
+
+bool CCPaintNow(HWND hwnd, WNDPROC proc)
+{
+    CCSurfaceSlot *s = ThreadSlot(true);
+    if (!s || !hwnd || !proc) return false;
+    CCWindowDC win(hwnd);
+    if (!win.dc) return false;
+    HWND prevWnd = s->nowWnd;  // a paint at once nested in another
+    HDC prevDC = s->nowDC;
+    s->nowWnd = hwnd;
+    s->nowDC = win.dc;
+    proc(hwnd, WM_PAINT, 0, 0);
+    s->nowWnd = prevWnd;
+    s->nowDC = prevDC;
+    return true;
+}
+
+HDC CCBeginPaint(HWND hwnd, PAINTSTRUCT *ps)
+{
+    CCSurfaceSlot *s = ThreadSlot(false);
+    if (!s || !hwnd || s->nowWnd != hwnd) return BeginPaint(hwnd, ps);
+    memset(ps, 0, sizeof *ps);
+    ps->hdc = s->nowDC;
+    GetClientRect(hwnd, &ps->rcPaint);
+    return ps->hdc;
+}
+
+void CCEndPaint(HWND hwnd, const PAINTSTRUCT *ps)
+{
+    CCSurfaceSlot *s = ThreadSlot(false);
+    if (s && hwnd && s->nowWnd == hwnd && ps->hdc == s->nowDC) return;
+    EndPaint(hwnd, ps);
 }
 
 void CCSurface_Size(int *w, int *h)

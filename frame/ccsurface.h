@@ -1,4 +1,5 @@
-// Off-screen surface on which a look is composed before one copy to the window.
+// Off-screen surface on which a look is composed before one copy to the window,
+// and painting at once on a window DC.
 //
 // Rules:
 // - Each thread that paints keeps one memory DC holding one bitmap (at most
@@ -40,6 +41,18 @@ private:
     HGDIOBJ prev_ = nullptr;         // one-off DC's original bitmap
     int saved_ = 0;                  // SaveDC level of a use of the thread's surface
 };
+
+// Painting at once: CCPaintNow calls the window procedure with WM_PAINT while
+// CCBeginPaint, which paint routines use in place of BeginPaint, hands out a
+// window DC (whole client area) for that window instead of the window system's
+// paint DC; CCEndPaint then ends nothing. The window's update region is left
+// alone. It draws what a repaint would draw, without the paint cycle; the caller
+// decides where that shows the same pixels (a visible window without child
+// windows, which a window DC would draw over without their being repainted).
+// False when nothing could be drawn (no DC, or no per-thread slot).
+bool CCPaintNow(HWND hwnd, WNDPROC proc);
+HDC CCBeginPaint(HWND hwnd, PAINTSTRUCT *ps);
+void CCEndPaint(HWND hwnd, const PAINTSTRUCT *ps);
 
 // Largest area (pixels) a thread's surface grows to: a quarter of the screen.
 long long CCSurface_MaxArea(void);

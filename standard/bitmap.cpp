@@ -7,6 +7,7 @@
 #include "ccguards.h"
 #include "ccdraw.h"
 #include "ccslots.h"
+#include "ccsurface.h"
 #include "press.h"
 #include "std_frame.h"
 
@@ -62,21 +63,24 @@ static void CCbmp_RaisedEdge(HDC dc, int R, int B)
     CCDraw_Line(dc, R - 3, B - 3, R - 3, 2, 7);
 }
 
+// Frame and picture on the paint DC (the picture on a window DC of its own when
+// there is none).
 static void CCbmp_Paint(HWND hwnd)
 {
     PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd, &ps);
+    HDC dc = CCBeginPaint(hwnd, &ps);
+    int at = 0;
     if (CCbmp_Framed(hwnd)) {
         if (dc) {
             int W = CCGetSlot(hwnd, BMP_W), H = CCGetSlot(hwnd, BMP_H);
             CCDraw_Outline(dc, 0, 0, W, H, 0);
             CCbmp_RaisedEdge(dc, W, H);
         }
-        CCbmp_DrawBitmap(hwnd, 3, 3, BMP_COPY);
-    } else {
-        CCbmp_DrawBitmap(hwnd, 0, 0, BMP_COPY);
+        at = 3;
     }
-    EndPaint(hwnd, &ps);
+    if (dc) CCbmp_DrawBitmap(hwnd, dc, at, at, BMP_COPY);
+    else CCbmp_DrawBitmap(hwnd, at, at, BMP_COPY);
+    CCEndPaint(hwnd, &ps);
 }
 
 // Pressed look of the framed variant, drawn over the normal one.
@@ -146,7 +150,7 @@ LRESULT CCbmp_Msg(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_LBUTTONUP:
         CCPress_End();
         if (CCbmp_Framed(hwnd)) CCNotify(hwnd);
-        CCRepaint(hwnd);
+        CCRepaintNow(hwnd);
         return 0;
     default:
         return DefWindowProcA(hwnd, msg, wParam, lParam);

@@ -126,7 +126,7 @@ LRESULT ButtonMsg(Kind kind, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_LBUTTONUP:
         CCPress_End();
         if (kind == KIND_BUTTON) ButtonNotify(hwnd);
-        CCRepaint(hwnd);
+        CCRepaintNow(hwnd);
         return 0;
     case WM_PARENTNOTIFY:
         if (kind != KIND_BUTTON) break;
@@ -146,7 +146,7 @@ void CCbtn_Paint(HWND hwnd)
 {
     CCSetSlot(hwnd, SLOT_DOWN, 0);
     PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd, &ps);
+    HDC dc = CCBeginPaint(hwnd, &ps);
     if (!dc) return;
     const LONG *s = CCSlotView(hwnd);
     int w = (int)s[SLOT_W], h = (int)s[SLOT_H];
@@ -159,7 +159,7 @@ void CCbtn_Paint(HWND hwnd)
             DrawNormal(hwnd, s, dc);  // no memory image: draw straight on
         }
     }
-    EndPaint(hwnd, &ps);
+    CCEndPaint(hwnd, &ps);
 }
 
 // Normal look of Browse and Touch, drawn on the paint DC.
@@ -167,10 +167,10 @@ void CCbtn_PaintDirect(HWND hwnd)
 {
     CCSetSlot(hwnd, SLOT_DOWN, 0);
     PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd, &ps);
+    HDC dc = CCBeginPaint(hwnd, &ps);
     if (!dc) return;
     DrawNormal(hwnd, CCSlotView(hwnd), dc);
-    EndPaint(hwnd, &ps);
+    CCEndPaint(hwnd, &ps);
 }
 
 // Pressed look, drawn at once on the window DC.

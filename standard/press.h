@@ -18,6 +18,11 @@ struct CCPressKind {
 // Invalidates the whole client area without erasing and updates it at once;
 // a null or destroyed window is skipped.
 void CCRepaint(HWND hwnd);
+// The repaint that ends a press or a drag step: what WM_PAINT would draw, drawn
+// at once on a window DC (CCPaintNow) when the window is visible, not subclassed
+// and has no child windows; otherwise invalidated without erasing and, with
+// update, updated now.
+void CCRepaintNow(HWND hwnd, bool update = true);
 // PressState = 0, PressWindow = none (creation of several kinds).
 void CCPress_Reset(void);
 // Button down: capture, PressWindow = hwnd, PressState = 1.

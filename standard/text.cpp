@@ -198,8 +198,8 @@ static void CCid_DrawText(HDC dc, int W, int H, LONG ink, LONG bk, const char *t
     }
     IdentFont.lfWidth = CCid_FontWidth(g.aw, mw, IdentFont.lfWidth);
     int x = CCid_RefX(g.aw, g.left);
+    CCCachedFont font(dc, &IdentFont);  // one font for every line
     for (int i = 0; i < n; i++) {
-        CCCachedFont font(dc, &IdentFont);
         int mode = SetBkMode(dc, OPAQUE);
         CCDraw_SetTextColour(dc, ink);
         CCDraw_SetBkColour(dc, bk);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include "harness.h"
 #include "cccache.h"
+#include "ccslots.h"
 #include "ccsurface.h"
 
 namespace {
@@ -211,6 +212,73 @@ TEST(ExtremeSizes, ThousandsOfIdentFontSizes)
     }
     EXPECT_EQ(CCT_GdiCount(), before);
     EXPECT_LE(CCCache_Counts().fonts, CC_FONT_CACHE);
+}
+
+// A child window that paints itself green.
+LRESULT CALLBACK GreenProc(HWND h, UINT msg, WPARAM wp, LPARAM lp)
+{
+    if (msg != WM_PAINT) return DefWindowProcA(h, msg, wp, lp);
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(h, &ps);
+    RECT r;
+    GetClientRect(h, &r);
+    HBRUSH b = CreateSolidBrush(RGB(0, 255, 0));
+    FillRect(dc, &r, b);
+    DeleteObject(b);
+    EndPaint(h, &ps);
+    return 0;
+}
+
+WNDPROC s_inner;
+int s_paints;
+LRESULT CALLBACK CountingProc(HWND h, UINT msg, WPARAM wp, LPARAM lp)
+{
+    s_paints += msg == WM_PAINT;
+    return CallWindowProcA(s_inner, h, msg, wp, lp);
+}
+
+// A release shows the normal look at once, as its repaint would; where the
+// window system's repaint does more (child windows, a subclass, a hidden
+// window) that repaint is kept.
+TEST(PaintAtOnce, ReleaseLooksAsARepaint)
+{
+    CCTWindow b(CCT_Create(kButton, "Go|Now", 10, 10, 90, 40, 730));
+    CCT_Repaint(b);
+    CCTImage normal = CCT_Snap(b);
+    auto click = [&](HWND h) {
+        CCT_Send(h, WM_LBUTTONDOWN, 5, 5, MK_LBUTTON);
+        CCT_Send(h, WM_LBUTTONUP, 5, 5, 0);
+    };
+    click(b);
+    EXPECT_EQ(CCT_Snap(b).px, normal.px);
+    EXPECT_EQ(CCT_Slot(b, 65), 0);
+    RECT r;
+    EXPECT_FALSE(GetUpdateRect(b, &r, FALSE));
+
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = GreenProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "CCTestGreen";
+    RegisterClassA(&wc);
+    HWND child = CreateWindowExA(0, "CCTestGreen", "", WS_CHILD | WS_VISIBLE, 60, 2, 20, 10, b, nullptr,
+                                 wc.hInstance, nullptr);
+    CCT_Pump();
+    click(b);
+    CCT_Pump();
+    EXPECT_EQ(CCT_Pixel(b, 65, 5), RGB(0, 255, 0));  // the child repainted over the look
+    DestroyWindow(child);
+
+    s_inner = (WNDPROC)SetWindowLongPtrA(b, GWLP_WNDPROC, (LONG_PTR)CountingProc);
+    s_paints = 0;
+    click(b);
+    EXPECT_EQ(s_paints, 1);  // the subclass sees its paint
+    SetWindowLongPtrA(b, GWLP_WNDPROC, (LONG_PTR)s_inner);
+
+    ShowWindow(b, SW_HIDE);
+    CCT_Send(b, WM_LBUTTONDOWN, 5, 5, MK_LBUTTON);
+    CCSetSlot(b, 65, 1);
+    CCT_Send(b, WM_LBUTTONUP, 5, 5, 0);
+    EXPECT_EQ(CCT_Slot(b, 65), 1);  // no paint for a hidden window
 }
 
 }  // namespace
