@@ -10,7 +10,8 @@ out=$build/e2e/tour
 rm -rf "$out"
 mkdir -p "$out"
 WINEPREFIX=$build/wine-demo
-export WINEPREFIX
+WINEARCH=win32   # winepath below may be the first to make the prefix
+export WINEPREFIX WINEARCH
 unset CC_ROOT CC_SYSTEM   # the program finds its installation by itself
 trap 'wineserver -k 2>/dev/null || true' EXIT
 fail() { echo "demo_tour: $*"; echo "--- log:"; cat "$out/log.txt"; exit 1; }
