@@ -79,14 +79,14 @@ static bool Fit(CCSurfaceSlot *s, HDC ref, int w, int h)
     return true;
 }
 
-CCSurface::CCSurface(HDC ref, int w, int h)
+CCSurface::CCSurface(HDC ref, int w, int h, bool exact)
 {
     if (!ref || w <= 0 || h <= 0) return;
     CCSurfaceSlot *s = ThreadSlot(true);
     if (s && !s->busy && (long long)Larger(w, s->w) * Larger(h, s->h) <= CCSurface_MaxArea() && Fit(s, ref, w, h)) {
         saved_ = SaveDC(s->dc);
         if (saved_) {
-            IntersectClipRect(s->dc, 0, 0, w, h);
+            if (exact) IntersectClipRect(s->dc, 0, 0, w, h);
             s->busy = true;
             slot_ = s;
             dc = s->dc;

@@ -12,9 +12,13 @@
 //   alone and deleted with the guard: one huge control does not pin memory and a
 //   nested paint never draws into its caller's image.
 // - Every use starts from a fresh memory DC's state (stock pen, brush and font,
-//   colours, alignment, modes) and is clipped to the w x h area at (0, 0): a look
-//   gives the same pixels as on a memory DC with a bitmap of exactly w x h, made
-//   for it. The state is restored when the guard goes.
+//   colours, alignment, modes), restored when the guard goes. The surface may be
+//   larger than w x h: what is drawn beyond that area lands in a part that the
+//   copy to the window never shows, so a look gives the same pixels as on a
+//   memory DC with a bitmap of exactly w x h, except where it reads pixels
+//   beyond its area (a flood fill that is not enclosed by the look's own lines);
+//   such a look asks for an exact surface, clipped to w x h (clipping makes
+//   every drawing call dearer).
 // - CCCache_Unload (cccache.h) deletes every thread's surface; CCCache_ThreadDone
 //   deletes the calling thread's.
 #ifndef CCSURFACE_H
@@ -28,8 +32,9 @@ struct CCSurfaceSlot;
 
 struct CCSurface {
     HDC dc = nullptr;  // memory DC to draw on; null when none could be had or w or h <= 0
-    // A surface of at least w x h pixels compatible with ref (a window or paint DC).
-    CCSurface(HDC ref, int w, int h);
+    // A surface of at least w x h pixels compatible with ref (a window or paint
+    // DC); exact: clipped to w x h.
+    CCSurface(HDC ref, int w, int h, bool exact = false);
     ~CCSurface();
     bool ok() const { return dc != nullptr; }
     CCSurface(const CCSurface &) = delete;

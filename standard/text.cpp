@@ -216,7 +216,7 @@ static void CCid_Paint(HWND hwnd)
     const LONG *s = CCSlotView(hwnd);
     int W = s[SLOT_W], H = s[SLOT_H];
     {
-        CCSurface mem(dc, W, H);
+        CCSurface mem(dc, W, H);  // the plaque's outline encloses its fills
         if (mem.ok()) {
             BitBlt(mem.dc, 0, 0, W, H, dc, 0, 0, SRCCOPY);
             char text[CC_TEXT_READ];

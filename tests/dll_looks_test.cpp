@@ -152,7 +152,7 @@ void Fields(Looks &r, const char *name, DWORD style, int variants)
 void Ident(Looks &r)
 {
     CCTWindow st(CCT_Create(0x0008, "Beside", 340, 20, 90, 30, 503));
-    const Size sizes[] = {{100, 40}, {300, 120}, {160, 60}};
+    const Size sizes[] = {{100, 40}, {300, 120}, {160, 60}, {40, 30}};
     const char *texts[] = {"STUDIO", "STUDIO|ONE", "A|BB|CCC", "|lead|"};
     for (Size s : sizes) {
         CCTWindow h(CCT_Create(0x0020, "STUDIO|ONE", 20, 20, s.w, s.h, 504));

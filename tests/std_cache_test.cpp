@@ -54,7 +54,7 @@ TEST(Surface, ReusedGrownAndBounded)
 }
 
 // A use leaves nothing behind: alignment, colours, objects and clipping are a
-// fresh DC's at the next use, and drawing stays inside the area asked for.
+// fresh DC's at the next use; an exact surface is clipped to the area asked for.
 TEST(Surface, EveryUseStartsClean)
 {
     HDC ref = GetDC(CCT_Parent());
@@ -68,7 +68,7 @@ TEST(Surface, EveryUseStartsClean)
         PatBlt(a.dc, 0, 0, 200, 100, BLACKNESS);
     }
     {
-        CCSurface b(ref, 30, 20);
+        CCSurface b(ref, 30, 20, true);
         EXPECT_EQ(GetTextAlign(b.dc), (UINT)(TA_TOP | TA_LEFT));
         EXPECT_EQ(GetBkMode(b.dc), OPAQUE);
         EXPECT_EQ(GetTextColor(b.dc), RGB(0, 0, 0));
