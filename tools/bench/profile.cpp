@@ -96,6 +96,21 @@ void RunProfile(HWND parent)
          }},
         {"CreateCompatibleDC+DeleteDC", [&](int) { DeleteDC(CreateCompatibleDC(wdc)); }},
         {"CCSurface 100x40 reused", [&](int) { CCSurface s(wdc, W, H); }},
+        {"CCSurface 100x40 reused, exact (clipped)", [&](int) { CCSurface s(wdc, W, H, true); }},
+        // A Button's normal look (bevel, two-line label) on the window DC, and
+        // composed on the surface and copied.
+        {"button look on the window DC",
+         [&](int) {
+             CCDraw_Bevel(wdc, 8, 0, 0, W, H, 0);
+             CCDraw_Text(wdc, 0, 8, W, H, 0, 0, two);
+         }},
+        {"button look on the surface, copied",
+         [&](int) {
+             CCSurface s(wdc, W, H);
+             CCDraw_Bevel(s.dc, 8, 0, 0, W, H, 0);
+             CCDraw_Text(s.dc, 0, 8, W, H, 0, 0, two);
+             BitBlt(wdc, 0, 0, W, H, s.dc, 0, 0, SRCCOPY);
+         }},
         {"CreateCompatibleBitmap+DeleteObject", [&](int) { DeleteObject(CreateCompatibleBitmap(wdc, W, H)); }},
         {"SelectObject bitmap into memory DC and back",
          [&](int) {
