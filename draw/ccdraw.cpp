@@ -1,5 +1,6 @@
 // Drawing primitives: colours, bevels, lamps, lines, boxes and outlines.
 #include "ccdraw.h"
+#include "cccache.h"
 #include "ccguards.h"
 #ifdef CC_VARIANT_09
 #include "ccslots.h"
@@ -19,26 +20,31 @@ void CCDraw_SetBkColour(HDC hdc, LONG colour) { SetBkColor(hdc, CCDraw_ColourRef
 void CCDraw_SetTextColour(HDC hdc, LONG colour) { SetTextColor(hdc, CCDraw_ColourRef(colour)); }
 
 
-struct Pt { int x, y; };
+typedef POINT Pt;
 
-// One polyline with a fresh pen of the colour.
+// Polylines of counts[i] points each, one after the other in pts, with the pen of
+// the colour: the pixels of MoveToEx to each first point and LineTo to the next
+// ones, in one call (the current position is left alone).
+static void PenPaths(HDC hdc, LONG colour, const Pt *pts, const DWORD *counts, DWORD paths)
+{
+    CCUse pen(hdc, CCCache_Pen(colour));
+    PolyPolyline(hdc, pts, counts, paths);
+}
+
+// One polyline with the pen of the colour.
 static void PenPath(HDC hdc, LONG colour, const Pt *pts, int n)
 {
-    CCSelect pen(hdc, CCDraw_Pen(colour));
-    MoveToEx(hdc, pts[0].x, pts[0].y, nullptr);
-    for (int i = 1; i < n; i++) LineTo(hdc, pts[i].x, pts[i].y);
+    DWORD count = (DWORD)n;
+    PenPaths(hdc, colour, pts, &count, 1);
 }
+
+static const DWORD kTwoOfThree[2] = {3, 3};
 
 // The two-pixel edge on the left and top, used by both bevel looks.
 static void UpperEdge(HDC hdc, LONG colour, int x, int y, int R, int B)
 {
-    CCSelect pen(hdc, CCDraw_Pen(colour));
-    MoveToEx(hdc, x + 1, B - 3, nullptr);
-    LineTo(hdc, x + 1, y + 1);
-    LineTo(hdc, R - 2, y + 1);
-    MoveToEx(hdc, x + 2, B - 4, nullptr);
-    LineTo(hdc, x + 2, y + 2);
-    LineTo(hdc, R - 3, y + 2);
+    const Pt pts[] = {{x + 1, B - 3}, {x + 1, y + 1}, {R - 2, y + 1}, {x + 2, B - 4}, {x + 2, y + 2}, {R - 3, y + 2}};
+    PenPaths(hdc, colour, pts, kTwoOfThree, 2);
 }
 
 #ifdef CC_VARIANT_09
@@ -50,7 +56,7 @@ void CCDraw_Bevel(HDC hdc, LONG colour, int x, int y, int w, int h, int pressed)
 {
     int R = x + w, B = y + h;
     {
-        CCSelect brush(hdc, CCDraw_Brush(colour));
+        CCUse brush(hdc, CCCache_Brush(colour));
 #ifdef CC_VARIANT_09
         if (!brush.obj) return;
         if (Fills(colour))
@@ -62,24 +68,19 @@ void CCDraw_Bevel(HDC hdc, LONG colour, int x, int y, int w, int h, int pressed)
         return;
     }
     UpperEdge(hdc, CC_WHITE, x, y, R, B);
-    CCSelect pen(hdc, CCDraw_Pen(CC_DARKGREY));
-    MoveToEx(hdc, x + 2, B - 2, nullptr);
-    LineTo(hdc, R - 2, B - 2);
-    LineTo(hdc, R - 2, y + 1);
-    MoveToEx(hdc, x + 3, B - 3, nullptr);
-    LineTo(hdc, R - 3, B - 3);
-    LineTo(hdc, R - 3, y + 2);
+    const Pt lower[] = {{x + 2, B - 2}, {R - 2, B - 2}, {R - 2, y + 1}, {x + 3, B - 3}, {R - 3, B - 3}, {R - 3, y + 2}};
+    PenPaths(hdc, CC_DARKGREY, lower, kTwoOfThree, 2);
 }
 
 void CCDraw_Lamp(HDC hdc, LONG colour, int x, int y)
 {
     {
-        CCSelect brush(hdc, CCDraw_Brush(colour));
+        CCUse brush(hdc, CCCache_Brush(colour));
 #ifdef CC_VARIANT_09
         if (!brush.obj) return;
         CCSelect pen(hdc, CreatePen(PS_SOLID, 1, RGB(64, 64, 64)));
 #else
-        CCSelect pen(hdc, CreatePen(PS_SOLID, 1, RGB(0, 0, 0)));
+        CCUse pen(hdc, CCCache_Pen(0));
 #endif
         Ellipse(hdc, x, y, x + 10, y + 10);
     }
@@ -98,8 +99,8 @@ void CCDraw_Line(HDC hdc, int x1, int y1, int x2, int y2, LONG colour)
 
 void CCDraw_Box(HDC hdc, LONG colour, int x, int y, int w, int h)
 {
-    CCSelect pen(hdc, CCDraw_Pen(colour));
-    CCSelect brush(hdc, CCDraw_Brush(colour));
+    CCUse pen(hdc, CCCache_Pen(colour));
+    CCUse brush(hdc, CCCache_Brush(colour));
     Rectangle(hdc, x, y, x + w, y + h);
 }
 
@@ -115,7 +116,7 @@ void CCDraw_FrameBevel(HWND hwnd, HDC hdc, LONG colour, int x, int y, int w, int
     int R = x + w, B = y + h;
     LONG outer = hwnd ? (CCGetSlot(hwnd, 4) & 0xF) : 0;
     {
-        CCSelect brush(hdc, CCDraw_Brush(outer));
+        CCUse brush(hdc, CCCache_Brush(outer));
         if (!brush.obj) return;
         if (Fills(colour)) Rectangle(hdc, x, y, R, B);
     }
@@ -129,7 +130,7 @@ void CCDraw_FrameBevel(HWND hwnd, HDC hdc, LONG colour, int x, int y, int w, int
     PenPath(hdc, b, b1, 3);
     PenPath(hdc, b, b2, 3);
     {
-        CCSelect brush(hdc, CCDraw_Brush(colour));
+        CCUse brush(hdc, CCCache_Brush(colour));
         if (brush.obj && Fills(colour)) Rectangle(hdc, x + 6, y + 6, R - 5, B - 5);
     }
     const Pt d1[] = {{x + 5, B - 5}, {x + 5, y + 5}, {R - 5, y + 5}};
@@ -146,17 +147,15 @@ void CCDraw_ThinBevel(HDC hdc, LONG colour, int x, int y, int w, int h, int pres
 {
     int R = x + w, B = y + h;
     {
-        CCSelect brush(hdc, CCDraw_Brush(colour));
+        CCUse brush(hdc, CCCache_Brush(colour));
         if (!brush.obj) return;
         if (Fills(colour)) Rectangle(hdc, x, y, R, B);
     }
     LONG a = pressed ? CC_DARKGREY : CC_WHITE, b = pressed ? CC_WHITE : CC_DARKGREY;
     const Pt a1[] = {{x + 1, B - 2}, {x + 1, y + 1}, {R - 1, y + 1}};
     PenPath(hdc, a, a1, 3);
-    CCSelect pen(hdc, CCDraw_Pen(b));
-    MoveToEx(hdc, R - 2, y + 2, nullptr);
-    LineTo(hdc, R - 2, B - 2);
-    MoveToEx(hdc, R, B - 2, nullptr);
-    LineTo(hdc, x + 1, B - 2);
+    const Pt b1[] = {{R - 2, y + 2}, {R - 2, B - 2}, {R, B - 2}, {x + 1, B - 2}};
+    const DWORD twoOfTwo[2] = {2, 2};
+    PenPaths(hdc, b, b1, twoOfTwo, 2);
 }
 #endif

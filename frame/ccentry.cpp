@@ -3,6 +3,7 @@
 #include <stdio.h>
 #include <string.h>
 #include "ccframe.h"
+#include "cccache.h"
 #include "ccslots.h"
 #include "cctext.h"
 
@@ -89,12 +90,15 @@ int CCLibAttach(HINSTANCE hinst)
     } else if (!RegisterLibraryClass(hinst) && lib.allocFailLine) {
         return 0;
     }
-    return lib.afterRegister ? lib.afterRegister(hinst) : (hLibInstance ? 1 : 0);
+    int registered = lib.afterRegister ? lib.afterRegister(hinst) : (hLibInstance ? 1 : 0);
+    CCCache_Load();
+    return registered;
 }
 
 void CCLibDetach(void)
 {
     UnregisterClassA(CCLibrary.className, hLibInstance);
+    CCCache_Unload();
 }
 
 bool CCIsOwnClass(HWND hwnd)

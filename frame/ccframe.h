@@ -43,7 +43,7 @@ extern HMODULE SiblingLibraries[100];
 
 // Registers the library's class, then runs its afterRegister hook.
 int CCLibAttach(HINSTANCE hinst);
-// Unregisters the class.
+// Unregisters the class and deletes what the library keeps cached.
 void CCLibDetach(void);
 // Loads every numbered sibling library in path; returns the number of loads tried.
 int CCLoadSiblings(const char *path);

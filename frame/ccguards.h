@@ -66,6 +66,19 @@ struct CCSelect {
     CCSelect &operator=(const CCSelect &) = delete;
 };
 
+// Selects an object that outlives the guard (a cached pen, brush or font).
+struct CCUse {
+    HDC dc;
+    HGDIOBJ obj, prev;
+    CCUse(HDC d, HGDIOBJ o) : dc(d), obj(o), prev(d && o ? SelectObject(d, o) : nullptr) {}
+    ~CCUse()
+    {
+        if (prev) SelectObject(dc, prev);
+    }
+    CCUse(const CCUse &) = delete;
+    CCUse &operator=(const CCUse &) = delete;
+};
+
 // Largest memory image made, in pixels (a whole 3840 x 2160 screen). A larger
 // one would take hundreds of megabytes of a 32-bit process for one drawing:
 // its callers draw straight on instead.

@@ -3,9 +3,11 @@
 // click on release; any other variant is an unframed picture that reports the press.
 #include "kinds.h"
 #include "common.h"
+#include "cccache.h"
 #include "ccguards.h"
 #include "ccdraw.h"
 #include "ccslots.h"
+#include "ccsurface.h"
 #include "press.h"
 #include "std_frame.h"
 
@@ -20,43 +22,25 @@ enum { BMP_AND = 0, BMP_COPY = 1 };
 static bool CCbmp_Framed(HWND hwnd) { return (CCGetSlot(hwnd, BMP_VARIANT) & 0xF) == 0; }
 
 
-// The picture, loaded at every drawing and deleted right after.
-struct LoadedPicture {
-    HBITMAP bmp;
-    explicit LoadedPicture(HWND hwnd) : bmp(nullptr)
-    {
-        char name[BMP_NAME_SIZE];
-        CCReadText(hwnd, name, sizeof name);
-        if (!name[0]) return;
-        HINSTANCE inst = (HINSTANCE)(LONG_PTR)GetWindowLongPtrA(hwnd, GWLP_HINSTANCE);
-        bmp = LoadBitmapA(inst, name);
-    }
-    ~LoadedPicture()
-    {
-        if (bmp) DeleteObject(bmp);
-    }
-    LoadedPicture(const LoadedPicture &) = delete;
-    LoadedPicture &operator=(const LoadedPicture &) = delete;
-};
+// Copies the whole picture, unscaled, to (x, y) of the window DC: SRCCOPY, or
+// SRCAND to darken it onto what is already there. The picture comes from the
+// library's picture cache (loaded on first need, cccache.h).
+static void CCbmp_DrawBitmap(HWND hwnd, HDC win, int x, int y, int mode)
+{
+    char name[BMP_NAME_SIZE];
+    CCReadText(hwnd, name, sizeof name);
+    if (!name[0]) return;
+    HINSTANCE inst = (HINSTANCE)(LONG_PTR)GetWindowLongPtrA(hwnd, GWLP_HINSTANCE);
+    CCCachedPicture pic(inst, name, win);
+    if (!pic.ok()) return;
+    BitBlt(win, x, y, pic.pic.w, pic.pic.h, pic.pic.dc, 0, 0, mode == BMP_COPY ? SRCCOPY : SRCAND);
+}
 
-// Copies the whole picture, unscaled, to (x, y) of the client area: SRCCOPY, or
-// SRCAND to darken it onto what is already there.
+// The same on a window DC of its own.
 static void CCbmp_DrawBitmap(HWND hwnd, int x, int y, int mode)
 {
-    LoadedPicture pic(hwnd);
-    if (!pic.bmp) return;
-    BITMAP bm;
-    if (GetObjectA(pic.bmp, sizeof bm, &bm) != (int)sizeof bm) return;
     CCWindowDC win(hwnd);
-    if (!win.dc) return;
-    HDC mem = CreateCompatibleDC(win.dc);
-    if (!mem) return;
-    HGDIOBJ old = SelectObject(mem, pic.bmp);
-    if (old) {
-        BitBlt(win.dc, x, y, bm.bmWidth, bm.bmHeight, mem, 0, 0, mode == BMP_COPY ? SRCCOPY : SRCAND);
-        SelectObject(mem, old);
-    }
-    DeleteDC(mem);
+    if (win.dc) CCbmp_DrawBitmap(hwnd, win.dc, x, y, mode);
 }
 
 // The two upper-left edge lines shared by the raised and the pressed look.
@@ -79,34 +63,35 @@ static void CCbmp_RaisedEdge(HDC dc, int R, int B)
     CCDraw_Line(dc, R - 3, B - 3, R - 3, 2, 7);
 }
 
+// Frame and picture on the paint DC (the picture on a window DC of its own when
+// there is none).
 static void CCbmp_Paint(HWND hwnd)
 {
     PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd, &ps);
+    HDC dc = CCBeginPaint(hwnd, &ps);
+    int at = 0;
     if (CCbmp_Framed(hwnd)) {
         if (dc) {
             int W = CCGetSlot(hwnd, BMP_W), H = CCGetSlot(hwnd, BMP_H);
             CCDraw_Outline(dc, 0, 0, W, H, 0);
             CCbmp_RaisedEdge(dc, W, H);
         }
-        CCbmp_DrawBitmap(hwnd, 3, 3, BMP_COPY);
-    } else {
-        CCbmp_DrawBitmap(hwnd, 0, 0, BMP_COPY);
+        at = 3;
     }
-    EndPaint(hwnd, &ps);
+    if (dc) CCbmp_DrawBitmap(hwnd, dc, at, at, BMP_COPY);
+    else CCbmp_DrawBitmap(hwnd, at, at, BMP_COPY);
+    CCEndPaint(hwnd, &ps);
 }
 
 // Pressed look of the framed variant, drawn over the normal one.
 static void CCbmp_DrawDown(HWND hwnd)
 {
-    {
-        CCWindowDC win(hwnd);
-        if (!win.dc) return;
-        int W = CCGetSlot(hwnd, BMP_W), H = CCGetSlot(hwnd, BMP_H);
-        CCDraw_Outline(win.dc, 0, 0, W, H, 0);
-        CCbmp_ShadowEdge(win.dc, W, H);
-    }
-    CCbmp_DrawBitmap(hwnd, 5, 5, BMP_COPY);
+    CCWindowDC win(hwnd);
+    if (!win.dc) return;
+    int W = CCGetSlot(hwnd, BMP_W), H = CCGetSlot(hwnd, BMP_H);
+    CCDraw_Outline(win.dc, 0, 0, W, H, 0);
+    CCbmp_ShadowEdge(win.dc, W, H);
+    CCbmp_DrawBitmap(hwnd, win.dc, 5, 5, BMP_COPY);
 }
 
 // Press tracking draws the pressed look only in the framed variant.
@@ -120,12 +105,10 @@ static const CCPressKind kBmpPress = {CCbmp_DrawDownFramed, nullptr, 0};
 // Dark-grey sunken face with the picture ANDed onto it.
 static void CCbmp_DrawDisabled(HWND hwnd)
 {
-    {
-        CCWindowDC win(hwnd);
-        if (!win.dc) return;
-        CCDraw_Bevel(win.dc, 7, 0, 0, CCGetSlot(hwnd, BMP_W), CCGetSlot(hwnd, BMP_H), 1);
-    }
-    CCbmp_DrawBitmap(hwnd, 5, 5, BMP_AND);
+    CCWindowDC win(hwnd);
+    if (!win.dc) return;
+    CCDraw_Bevel(win.dc, 7, 0, 0, CCGetSlot(hwnd, BMP_W), CCGetSlot(hwnd, BMP_H), 1);
+    CCbmp_DrawBitmap(hwnd, win.dc, 5, 5, BMP_AND);
 }
 
 static void CCbmp_Init(HWND hwnd, LONG W, LONG H)
@@ -167,7 +150,7 @@ LRESULT CCbmp_Msg(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_LBUTTONUP:
         CCPress_End();
         if (CCbmp_Framed(hwnd)) CCNotify(hwnd);
-        CCRepaint(hwnd);
+        CCRepaintNow(hwnd);
         return 0;
     default:
         return DefWindowProcA(hwnd, msg, wParam, lParam);

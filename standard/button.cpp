@@ -6,6 +6,7 @@
 #include "ccguards.h"
 #include "ccdraw.h"
 #include "ccslots.h"
+#include "ccsurface.h"
 #include "label.h"
 #include "press.h"
 #include "std_frame.h"
@@ -125,7 +126,7 @@ LRESULT ButtonMsg(Kind kind, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_LBUTTONUP:
         CCPress_End();
         if (kind == KIND_BUTTON) ButtonNotify(hwnd);
-        CCRepaint(hwnd);
+        CCRepaintNow(hwnd);
         return 0;
     case WM_PARENTNOTIFY:
         if (kind != KIND_BUTTON) break;
@@ -145,12 +146,12 @@ void CCbtn_Paint(HWND hwnd)
 {
     CCSetSlot(hwnd, SLOT_DOWN, 0);
     PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd, &ps);
+    HDC dc = CCBeginPaint(hwnd, &ps);
     if (!dc) return;
     const LONG *s = CCSlotView(hwnd);
     int w = (int)s[SLOT_W], h = (int)s[SLOT_H];
     {
-        CCMemImage mem(dc, w, h);
+        CCSurface mem(dc, w, h);
         if (mem.ok()) {
             DrawNormal(hwnd, s, mem.dc);
             BitBlt(dc, 0, 0, w, h, mem.dc, 0, 0, SRCCOPY);
@@ -158,7 +159,7 @@ void CCbtn_Paint(HWND hwnd)
             DrawNormal(hwnd, s, dc);  // no memory image: draw straight on
         }
     }
-    EndPaint(hwnd, &ps);
+    CCEndPaint(hwnd, &ps);
 }
 
 // Normal look of Browse and Touch, drawn on the paint DC.
@@ -166,10 +167,10 @@ void CCbtn_PaintDirect(HWND hwnd)
 {
     CCSetSlot(hwnd, SLOT_DOWN, 0);
     PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd, &ps);
+    HDC dc = CCBeginPaint(hwnd, &ps);
     if (!dc) return;
     DrawNormal(hwnd, CCSlotView(hwnd), dc);
-    EndPaint(hwnd, &ps);
+    CCEndPaint(hwnd, &ps);
 }
 
 // Pressed look, drawn at once on the window DC.

@@ -2,6 +2,7 @@
 #include "common.h"
 #include "ccguards.h"
 #include "ccslots.h"
+#include "ccsurface.h"
 #include "press.h"
 
 void CCStoreSize(HWND hwnd, LPARAM lParam)
@@ -20,9 +21,9 @@ void CCEnable(HWND hwnd, WPARAM wParam, void (*drawDisabled)(HWND))
 void CCPaintDisabled(HWND hwnd, void (*drawDisabled)(HWND))
 {
     PAINTSTRUCT ps;
-    BeginPaint(hwnd, &ps);
+    CCBeginPaint(hwnd, &ps);
     drawDisabled(hwnd);
-    EndPaint(hwnd, &ps);
+    CCEndPaint(hwnd, &ps);
 }
 
 bool CCKindStep(const CCKindSteps *k, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT *result)

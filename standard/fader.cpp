@@ -5,6 +5,7 @@
 #include "ccguards.h"
 #include "ccdraw.h"
 #include "ccslots.h"
+#include "ccsurface.h"
 #include "fader_map.h"
 #include "press.h"
 #include "std_frame.h"
@@ -137,10 +138,10 @@ static void CCfade_Draw(HWND hwnd, HDC dc, const FaderKind &k, bool enabled)
 static void CCfade_Paint(HWND hwnd, const FaderKind &k)
 {
     PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd, &ps);
+    HDC dc = CCBeginPaint(hwnd, &ps);
     CCfade_Load(hwnd, k);
     if (dc) CCfade_Draw(hwnd, dc, k, IsWindowEnabled(hwnd) != 0);
-    EndPaint(hwnd, &ps);
+    CCEndPaint(hwnd, &ps);
 }
 
 // WM_SETTEXT: an option text sets colours or the variant; any other text is a
@@ -192,7 +193,7 @@ static void CCfade_Move(HWND hwnd, const FaderKind &k, LPARAM lParam)
     if (c == k.work->position) return;
     if (!CCFader_Point(k.work, CCfade_Length(hwnd, k), c, k.vertical)) return;
     CCfade_Store(hwnd, k);
-    InvalidateRect(hwnd, nullptr, FALSE);
+    CCRepaintNow(hwnd, false);  // the moved knob shown at once
     CCNotify(hwnd);
 }
 
@@ -204,7 +205,7 @@ static void CCfade_Release(HWND hwnd, const FaderKind &k)
     }
     CCfade_Load(hwnd, k);
     CCNotify(hwnd);
-    CCRepaint(hwnd);
+    CCRepaintNow(hwnd);
 }
 
 static LRESULT CCfade_Msg(const FaderKind &k, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)

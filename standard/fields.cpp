@@ -5,6 +5,7 @@
 #include "common.h"
 #include "ccguards.h"
 #include "ccslots.h"
+#include "ccsurface.h"
 #include "ccdraw.h"
 #include "label.h"
 #include "std_frame.h"
@@ -131,10 +132,10 @@ static void DrawLook(const CCFieldKind *k, HWND hwnd, HDC dc, bool disabled)
 static void Paint(const CCFieldKind *k, HWND hwnd)
 {
     PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd, &ps);
+    HDC dc = CCBeginPaint(hwnd, &ps);
     CCSetSlot(hwnd, SLOT_PRESSED, 0);
     if (dc) DrawLook(k, hwnd, dc, false);
-    EndPaint(hwnd, &ps);
+    CCEndPaint(hwnd, &ps);
 }
 
 static void DrawDisabled(const CCFieldKind *k, HWND hwnd)
@@ -279,9 +280,9 @@ LRESULT CCfields_Msg(const CCFieldKind *k, HWND hwnd, UINT msg, WPARAM wParam, L
             Paint(k, hwnd);
         } else {
             PAINTSTRUCT ps;
-            BeginPaint(hwnd, &ps);
+            CCBeginPaint(hwnd, &ps);
             DrawDisabled(k, hwnd);
-            EndPaint(hwnd, &ps);
+            CCEndPaint(hwnd, &ps);
         }
         return 0;
     case WM_CLOSE:
@@ -301,7 +302,7 @@ LRESULT CCfields_Msg(const CCFieldKind *k, HWND hwnd, UINT msg, WPARAM wParam, L
     case WM_LBUTTONUP:
         CCPress_End();
         CCNotify(hwnd);
-        CCRepaint(hwnd);
+        CCRepaintNow(hwnd);
         return 0;
     default:
         return DefWindowProcA(hwnd, msg, wParam, lParam);

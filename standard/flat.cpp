@@ -6,6 +6,7 @@
 #include "ccguards.h"
 #include "ccdraw.h"
 #include "ccslots.h"
+#include "ccsurface.h"
 #include "label.h"
 #include "press.h"
 #include "std_frame.h"
@@ -53,12 +54,12 @@ static void CCflat_DrawLook(HWND hwnd, const LONG *s, HDC dc, LONG face, LONG te
 static void CCflat_Paint(HWND hwnd)
 {
     PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd, &ps);
+    HDC dc = CCBeginPaint(hwnd, &ps);
     if (dc) {
         const LONG *s = CCSlotView(hwnd);
         CCflat_DrawLook(hwnd, s, dc, s[FLAT_FACE], s[FLAT_TEXT], 0, false);
     }
-    EndPaint(hwnd, &ps);
+    CCEndPaint(hwnd, &ps);
 }
 
 static void CCflat_DrawDown(HWND hwnd)
@@ -143,7 +144,7 @@ LRESULT CCflat_Msg(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_LBUTTONUP:
         CCPress_End();
         CCflat_Notify(hwnd, FLAT_RELEASE_OFFSET);
-        CCRepaint(hwnd);
+        CCRepaintNow(hwnd);
         return 1;
     default:
         return DefWindowProcA(hwnd, msg, wParam, lParam);

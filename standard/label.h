@@ -15,8 +15,9 @@ struct CCLabelDraw {
 // Copies the window's current W x H image into a memory bitmap, draws each entry
 // of `draws` in order on it (the old label painted out first, then the new one),
 // calls `extra` (may be null) on the memory DC, and copies the image back once.
-// Where no memory image of that size can be had, the same drawing goes straight
-// onto the window. Every DC and bitmap made here is released before it returns.
+// The image is composed on the thread's off-screen surface (ccsurface.h); where
+// no surface of that size can be had, the same drawing goes straight onto the
+// window.
 void CCLabel_Swap(HWND hwnd, int W, int H, const CCLabelDraw *draws, int count,
                   void (*extra)(HWND hwnd, HDC mem, void *ctx) = nullptr, void *ctx = nullptr);
 

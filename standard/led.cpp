@@ -6,6 +6,7 @@
 #include "ccguards.h"
 #include "ccdraw.h"
 #include "ccslots.h"
+#include "ccsurface.h"
 #include "label.h"
 #include "press.h"
 #include "std_frame.h"
@@ -66,10 +67,10 @@ static void CCled_DrawDisabled(HWND hwnd)
 static void CCled_Paint(HWND hwnd)
 {
     PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd, &ps);
+    HDC dc = CCBeginPaint(hwnd, &ps);
     CCSetSlot(hwnd, LED_SLOT_DOWN, 0);
     if (dc) CCled_Draw(hwnd, dc, LED_NORMAL);
-    EndPaint(hwnd, &ps);
+    CCEndPaint(hwnd, &ps);
 }
 
 static const CCPressKind LED_PRESS = {CCled_DrawDown, nullptr, 0};
@@ -139,7 +140,7 @@ LRESULT CCled_Msg(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_LBUTTONUP:
         CCPress_End();
         CCNotify(hwnd);
-        CCRepaint(hwnd);
+        CCRepaintNow(hwnd);
         return 1;
     default:
         return DefWindowProcA(hwnd, msg, wParam, lParam);

@@ -16,6 +16,11 @@ struct CCPressKind {
     int inset;
 };
 
+// The repaint that ends a press or a drag step: what WM_PAINT would draw, drawn
+// at once on a window DC (CCPaintNow) when the window is visible, not subclassed
+// and has no child windows; otherwise invalidated without erasing and, with
+// update, updated now.
+void CCRepaintNow(HWND hwnd, bool update = true);
 // PressState = 0, PressWindow = none (creation of several kinds).
 void CCPress_Reset(void);
 // Button down: capture, PressWindow = hwnd, PressState = 1.

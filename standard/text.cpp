@@ -5,7 +5,9 @@
 #include "kinds.h"
 #include "common.h"
 #include "ccguards.h"
+#include "cccache.h"
 #include "ccslots.h"
+#include "ccsurface.h"
 #include "ccdraw.h"
 #include "label.h"
 #include "press.h"
@@ -177,8 +179,8 @@ static void CCid_DrawText(HDC dc, int W, int H, LONG ink, LONG bk, const char *t
     IdentFont.lfWidth = CCid_FontWidth(g.aw, mw, IdentFont.lfWidth);
     int x = CCid_RefX(g.aw, g.left);
     LOGFONTA drawn = CCid_DrawnFont(IdentFont);
+    CCCachedFont font(dc, &drawn);  // one font for every line
     for (int i = 0; i < n; i++) {
-        CCSelect font(dc, CreateFontIndirectA(&drawn));
         int mode = SetBkMode(dc, OPAQUE);
         CCDraw_SetTextColour(dc, ink);
         CCDraw_SetBkColour(dc, bk);
@@ -198,7 +200,7 @@ static void CCid_Paint(HWND hwnd)
     if (dc && W > 0 && H > 0) {
         char text[CC_TEXT_READ];
         CCReadText(hwnd, text, sizeof text);
-        CCMemImage mem(dc, W, H);
+        CCSurface mem(dc, W, H);  // the plaque's outline encloses its fills
         HDC to = mem.ok() ? mem.dc : dc;
         if (mem.ok()) BitBlt(mem.dc, 0, 0, W, H, dc, 0, 0, SRCCOPY);
         CCid_DrawPlaque(to, W, H, s[SLOT_PANEL]);

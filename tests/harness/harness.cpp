@@ -1,5 +1,6 @@
 // Test harness implementation.
 #include "harness.h"
+#include "ccprocess.h"
 #include <ostream>
 #include <stdio.h>
 #include <string.h>
@@ -265,30 +266,7 @@ LONG CCT_Slot(HWND hwnd, int index)
     return block ? block[index] : 0;
 }
 
-// Entry of the process's GDI handle table (the layout Windows and Wine share).
-struct CCTGdiEntry {
-    unsigned long long object;
-    unsigned long owner;
-    unsigned short unique;
-    unsigned char type, flags;
-    unsigned long long user;
-};
-static_assert(sizeof(CCTGdiEntry) == 24, "GDI handle table entry");
-
-DWORD CCT_GdiCount()
-{
-    DWORD n = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-    if (n) return n;
-    // Wine answers 0 above: count the used entries of the handle table instead
-    // (its address is in the process environment block, offset 0x94 on x86).
-    const char *peb = nullptr;
-    __asm__("movl %%fs:0x30, %0" : "=r"(peb));
-    const CCTGdiEntry *table = peb ? *(const CCTGdiEntry *const *)(peb + 0x94) : nullptr;
-    if (!table) return 0;
-    for (int i = 0; i < 0x10000; i++)
-        if (table[i].type) n++;
-    return n;
-}
+DWORD CCT_GdiCount() { return CCP_GdiObjects(); }
 
 // Same count; kept for the tests that use this name.
 DWORD CCT_GdiObjects() { return CCT_GdiCount(); }

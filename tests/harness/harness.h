@@ -94,8 +94,7 @@ void CCT_Input(int screenX, int screenY, DWORD flags);
 
 // Slot read straight from the window's slot block (no creation).
 LONG CCT_Slot(HWND hwnd, int index);
-// Count of live GDI objects of this process (leak checks); under Wine, where the
-// system count reads 0, the used entries of the process's GDI handle table.
+// Count of live GDI objects of this process (leak checks; CCP_GdiObjects).
 DWORD CCT_GdiCount();
 // The same count (kept for the tests that use this name).
 DWORD CCT_GdiObjects();

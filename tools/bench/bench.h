@@ -4,6 +4,7 @@
 #define CC_BENCH_H
 
 #include <windows.h>
+#include "ccprocess.h"
 #include <functional>
 #include <string>
 #include <vector>
@@ -14,6 +15,7 @@ struct BenchOptions {
     double seconds = 1.5;      // time bound of one measurement
     double panelSeconds = 6;   // time bound of the panel measurement
     int panelControls = 500;
+    int bigPanel = 2000;       // the large panel, with memory and GDI objects per control
     const char *csv = nullptr;
     const char *only = nullptr;    // run only the rows whose name contains this
     const char *before = nullptr;  // baseline library measured beside the current one
@@ -79,9 +81,10 @@ extern const char *const kEmptyClass;
 void RegisterEmpty();
 void Repaint(HWND hwnd);
 
+
 // The sections of a run.
 void RunKinds(HWND parent);
-void RunPanel();
+void RunPanels();
 void RunProfile(HWND parent);
 
 // Names of the rows each section must produce, for the smoke check.

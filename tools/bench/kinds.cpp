@@ -262,11 +262,22 @@ void RunKind(const Kind &k, HWND c, HWND cb, const Stock &s, const Op &stockText
 // A whole panel of one class per control (or each kind's own class).
 enum PanelMade { PANEL_KINDS, PANEL_BEFORE, PANEL_STOCK, PANEL_EMPTY };
 
-HWND MakePanel(int n, PanelMade made)
+// What a panel holds beyond its parent: bytes on the process's heaps and GDI
+// objects, per control, measured around its creation and first paint.
+struct PanelCost {
+    double bytes = 0, objects = 0;
+};
+
+// Up to 500 controls fill 20 columns of a 1280 x 960 parent; a larger panel has
+// 40 columns of the 500-control panel's cells (64 x 38) and grows downwards.
+HWND MakePanel(int n, PanelMade made, PanelCost *cost)
 {
-    HWND panel = MakeParent(1280, 960);
-    int cols = 20, rows = (n + cols - 1) / cols;
-    int cw = 1280 / cols, ch = 960 / (rows > 0 ? rows : 1);
+    int cols = n > 500 ? 40 : 20, rows = (n + cols - 1) / cols;
+    int cw = 64, ch = 960 / (rows > 0 ? rows : 1);
+    if (ch < 38) ch = 38;
+    size_t heap = CCP_HeapBytes();
+    DWORD gdi = CCP_GdiObjects();
+    HWND panel = MakeParent(cols * cw, rows * ch > 960 ? rows * ch : 960);
     for (int i = 0; i < n; i++) {
         const Kind &k = kKinds[i % kKindCount];
         const char *cls = "VEK_CC_Button", *text = k.text;
@@ -293,13 +304,17 @@ HWND MakePanel(int n, PanelMade made)
                         cw - 4, ch - 4, panel, (HMENU)(INT_PTR)(1000 + i), GetModuleHandleA(nullptr), nullptr);
     }
     Pump();
+    if (cost && n > 0) {
+        cost->bytes = ((double)CCP_HeapBytes() - (double)heap) / n;
+        cost->objects = ((double)CCP_GdiObjects() - (double)gdi) / n;
+    }
     return panel;
 }
 
-std::string PanelName(const char *what)
+std::string PanelName(int n, const char *what)
 {
     char name[80];
-    snprintf(name, sizeof name, "panel of %d %s", g_opt.panelControls, what);
+    snprintf(name, sizeof name, "panel of %d %s", n, what);
     return name;
 }
 
@@ -348,11 +363,14 @@ void RunKinds(HWND parent)
     DestroyStock(s);
 }
 
-void RunPanel()
+// Repaint of a panel of n controls beside the same panel of stock controls and
+// of empty windows; with costs, also the memory and GDI objects each holds.
+void RunPanel(int n, bool costs)
 {
-    int n = g_opt.panelControls;
-    HWND panel = MakePanel(n, PANEL_KINDS), stock = MakePanel(n, PANEL_STOCK), empty = MakePanel(n, PANEL_EMPTY);
-    HWND before = g_beforeClass ? MakePanel(n, PANEL_BEFORE) : nullptr;
+    PanelCost ck, cs, ce, cb;
+    HWND panel = MakePanel(n, PANEL_KINDS, &ck), stock = MakePanel(n, PANEL_STOCK, &cs);
+    HWND empty = MakePanel(n, PANEL_EMPTY, &ce);
+    HWND before = g_beforeClass ? MakePanel(n, PANEL_BEFORE, &cb) : nullptr;
     auto redraw = [](HWND p) { RedrawWindow(p, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW); };
     Op a = [&](int) { redraw(panel); }, b = [&](int) { redraw(stock); }, c = [&](int) { redraw(empty); };
     Op d = [&](int) { redraw(before); };
@@ -364,9 +382,18 @@ void RunPanel()
     double ms = g_opt.countCalls ? 1 : 1000;  // a counting run carries mark numbers
     for (double &v : t.us) v /= ms;
     RowRefs refs = {At(t, is), At(t, ie), At(t, ib)};
-    AddRow("panel", PanelName("controls"), t.us[0], refs, t.spread[0], ok, "ms");
-    AddRow("panel", PanelName("stock controls"), At(t, is), {At(t, is), At(t, ie)}, t.spread[is], ok, "ms");
-    AddRow("panel", PanelName("empty windows"), At(t, ie), {At(t, is), At(t, ie)}, t.spread[ie], ok, "ms");
+    AddRow("panel", PanelName(n, "controls"), t.us[0], refs, t.spread[0], ok, "ms");
+    AddRow("panel", PanelName(n, "stock controls"), At(t, is), {At(t, is), At(t, ie)}, t.spread[is], ok, "ms");
+    AddRow("panel", PanelName(n, "empty windows"), At(t, ie), {At(t, is), At(t, ie)}, t.spread[ie], ok, "ms");
+    if (costs && !g_opt.countCalls) {
+        // x stock: against the stock controls; x floor: against empty windows.
+        AddRow("panel", PanelName(n, "controls: heap bytes per control"), ck.bytes, {cs.bytes, ce.bytes, cb.bytes}, 0,
+               ok, "B");
+        AddRow("panel", PanelName(n, "stock controls: heap bytes per control"), cs.bytes, {cs.bytes, ce.bytes}, 0,
+               ok, "B");
+        AddRow("panel", PanelName(n, "controls: GDI objects per control"), ck.objects, {}, 0, ok, "obj");
+        AddRow("panel", PanelName(n, "stock controls: GDI objects per control"), cs.objects, {}, 0, ok, "obj");
+    }
     for (HWND p : {panel, stock, empty, before})
         if (p) DestroyWindow(p);
 }
@@ -389,8 +416,23 @@ std::vector<std::string> ExpectedKindRows()
     return rows;
 }
 
+void RunPanels()
+{
+    if (g_opt.panelControls > 0) RunPanel(g_opt.panelControls, false);
+    if (g_opt.bigPanel > 0) RunPanel(g_opt.bigPanel, true);
+}
+
 std::vector<std::string> ExpectedPanelRows()
 {
-    return {"panel " + PanelName("controls"), "panel " + PanelName("stock controls"),
-            "panel " + PanelName("empty windows")};
+    std::vector<std::string> rows;
+    for (int n : {g_opt.panelControls, g_opt.bigPanel}) {
+        if (n <= 0) continue;
+        for (const char *what : {"controls", "stock controls", "empty windows"})
+            rows.push_back("panel " + PanelName(n, what));
+        if (n != g_opt.bigPanel || g_opt.countCalls) continue;
+        for (const char *what : {"controls: heap bytes per control", "stock controls: heap bytes per control",
+                                 "controls: GDI objects per control", "stock controls: GDI objects per control"})
+            rows.push_back("panel " + PanelName(n, what));
+    }
+    return rows;
 }

@@ -3,8 +3,10 @@
 #include "bench.h"
 #include "ccguards.h"
 #include <string.h>
+#include "cccache.h"
 #include "ccdraw.h"
 #include "ccslots.h"
+#include "ccsurface.h"
 
 namespace {
 
@@ -93,6 +95,22 @@ void RunProfile(HWND parent)
              DeleteDC(m);
          }},
         {"CreateCompatibleDC+DeleteDC", [&](int) { DeleteDC(CreateCompatibleDC(wdc)); }},
+        {"CCSurface 100x40 reused", [&](int) { CCSurface s(wdc, W, H); }},
+        {"CCSurface 100x40 reused, exact (clipped)", [&](int) { CCSurface s(wdc, W, H, true); }},
+        // A Button's normal look (bevel, two-line label) on the window DC, and
+        // composed on the surface and copied.
+        {"button look on the window DC",
+         [&](int) {
+             CCDraw_Bevel(wdc, 8, 0, 0, W, H, 0);
+             CCDraw_Text(wdc, 0, 8, W, H, 0, 0, two);
+         }},
+        {"button look on the surface, copied",
+         [&](int) {
+             CCSurface s(wdc, W, H);
+             CCDraw_Bevel(s.dc, 8, 0, 0, W, H, 0);
+             CCDraw_Text(s.dc, 0, 8, W, H, 0, 0, two);
+             BitBlt(wdc, 0, 0, W, H, s.dc, 0, 0, SRCCOPY);
+         }},
         {"CreateCompatibleBitmap+DeleteObject", [&](int) { DeleteObject(CreateCompatibleBitmap(wdc, W, H)); }},
         {"SelectObject bitmap into memory DC and back",
          [&](int) {
@@ -147,6 +165,16 @@ void RunProfile(HWND parent)
              SelectObject(img.dc, o);
              DeleteObject(f);
          }},
+        {"CCCachedFont select+TextOutA",
+         [&](int) {
+             CCCachedFont f(img.dc, &ident);
+             TextOutA(img.dc, 50, 10, "ONE", 3);
+         }},
+        {"CCCachedPicture 16x16 found and copied",
+         [&](int) {
+             CCCachedPicture p(self, "BENCHPIC", wdc);
+             if (p.ok()) BitBlt(img.dc, 0, 0, p.pic.w, p.pic.h, p.pic.dc, 0, 0, SRCCOPY);
+         }},
         {"ExtFloodFill top band",
          [&](int i) {
              if (i < 0) {
@@ -165,6 +193,11 @@ void RunProfile(HWND parent)
              HGDIOBJ o = SelectObject(img.dc, p);
              SelectObject(img.dc, o);
              DeleteObject(p);
+         }},
+        {"cached pen select+deselect",
+         [&](int) {
+             HGDIOBJ o = SelectObject(img.dc, CCCache_Pen(7));
+             SelectObject(img.dc, o);
          }},
         {"CreateSolidBrush+select+delete",
          [&](int) {

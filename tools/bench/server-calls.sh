@@ -20,7 +20,7 @@ wineserver -f -d1 2>"$trace" &
 server=$!
 trap 'wineserver -k 2>/dev/null || true; wait $server 2>/dev/null || true' EXIT
 sleep 1
-(cd "$build/bin" && "$build/wine-run.sh" ./cc_bench.exe --count-calls --panel 0 "$@" </dev/null >"$out/marks.txt" 2>/dev/null)
+(cd "$build/bin" && "$build/wine-run.sh" ./cc_bench.exe --count-calls --panel 0 --big-panel 0 "$@" </dev/null >"$out/marks.txt" 2>/dev/null)
 wineserver -k 2>/dev/null || true
 wait $server 2>/dev/null || true
 trap - EXIT

@@ -1,0 +1,28 @@
+#!/bin/sh
+# Writes looks.txt beside this script: the looks of every kind as a given revision
+# of the library draws them (default: the first-round library, 9919340), taken by
+# dll_looks_test.exe of the current build.
+#   sh tests/resources/dll_looks_test/make_snapshots.sh [build dir] [git revision]
+set -e
+here=$(cd "$(dirname "$0")" && pwd)
+top=$(cd "$here/../../.." && pwd)
+build=${1:-build}
+rev=${2:-9919340}
+[ -x "$build/bin/dll_looks_test.exe" ] || { echo "make_snapshots.sh: $build/bin/dll_looks_test.exe missing (make build)" >&2; exit 1; }
+build=$(cd "$build" && pwd)
+work=$build/looks
+rm -rf "$work/src"
+mkdir -p "$work/src"
+git -C "$top" archive "$rev" | tar -x -C "$work/src"
+cmake -S "$work/src" -B "$work/build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$work/src/cmake/toolchain-i686-mingw.cmake" \
+    -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$work/build" --target kerv_cc >/dev/null
+cp "$work/build/bin/KERV_CC.DLL" "$work/KERV_CC_LOOKS.DLL"
+rm -f "$work/looks.txt"
+WINEPREFIX=$build/wine
+export WINEPREFIX
+(cd "$build/bin" && CC_LOOKS_DLL='..\looks\KERV_CC_LOOKS.DLL' CC_LOOKS_WRITE='..\looks\looks.txt' \
+    "$build/wine-run.sh" ./dll_looks_test.exe >"$work/looks.log" 2>&1 </dev/null)
+[ -s "$work/looks.txt" ] || { echo "make_snapshots.sh: no snapshots written" >&2; exit 1; }
+{ echo "# Library: revision $(git -C "$top" rev-parse --short "$rev")."; tr -d '\r' <"$work/looks.txt"; } >"$here/looks.txt"
+echo "$(grep -c '^[0-9a-f]' "$here/looks.txt") looks written to $here/looks.txt"
