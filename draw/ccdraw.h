@@ -27,9 +27,10 @@ void CCDraw_ThinBevel(HDC hdc, LONG colour, int x, int y, int w, int h, int pres
 int CCDraw_TextOffsetX(HDC hdc, const char *text, int w, int justify);
 void CCDraw_Text(HDC hdc, LONG textColour, LONG bkColour, int w, int h, int x, int y, int justify,
                  const char *text);
-// New font for a face, point size and pitch-and-family byte (not selected); null on failure.
+// Font for a face, point size and pitch-and-family byte from the font cache (not
+// selected); null on failure. Hand it back with CCDraw_ReleaseFont.
 HFONT CCDraw_SelectFont(HDC hdc, const char *face, int points, BYTE pitchFamily);
-// Selects prev back and deletes the font.
+// Selects prev back and hands the font back to the cache.
 void CCDraw_ReleaseFont(HDC hdc, HFONT font, HGDIOBJ prev);
 #endif
 

@@ -1,6 +1,7 @@
 // Labels: offsets, justified multi-line text ('|' breaks lines) and fonts.
 #include <string.h>
 #include "ccdraw.h"
+#include "cccache.h"
 #include "cctext.h"
 
 #define CC_TEXT_WORK 256
@@ -149,7 +150,7 @@ HFONT CCDraw_SelectFont(HDC hdc, const char *face, int points, BYTE pitchFamily)
     lf.lfQuality = PROOF_QUALITY;
     lf.lfPitchAndFamily = pitchFamily;
     CCCopyText(lf.lfFaceName, sizeof lf.lfFaceName, face ? face : "");
-    HFONT font = CreateFontIndirectA(&lf);
+    HFONT font = CCCache_Font(&lf);
     if (!font) OutputDebugStringA("cc09: CCDraw_SelectFont: hFont = NULL.");
     return font;
 }
@@ -157,6 +158,6 @@ HFONT CCDraw_SelectFont(HDC hdc, const char *face, int points, BYTE pitchFamily)
 void CCDraw_ReleaseFont(HDC hdc, HFONT font, HGDIOBJ prev)
 {
     if (prev) SelectObject(hdc, prev);
-    if (font) DeleteObject(font);
+    if (font) CCCache_PutFont(font);
 }
 #endif

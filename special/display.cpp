@@ -5,6 +5,7 @@
 #include <string.h>
 #include "ccdraw.h"
 #include "ccguards.h"
+#include "ccsurface.h"
 #include "ccslots.h"
 #include "cctext.h"
 #include "kerv_cc.h"
@@ -83,20 +84,6 @@ struct LedFont {
     LedFont &operator=(const LedFont &) = delete;
 };
 
-// The control's current image in a memory DC, copied back by Show.
-struct LedCanvas {
-    int w, h;
-    CCWindowDC win;
-    CCMemImage mem;
-    LedCanvas(HWND hwnd, int width, int height)
-        : w(width), h(height), win(hwnd), mem(win.dc, width, height)
-    {
-        if (ok()) BitBlt(mem.dc, 0, 0, w, h, win.dc, 0, 0, SRCCOPY);
-    }
-    bool ok() const { return win.dc && mem.ok(); }
-    void Show() { BitBlt(win.dc, 0, 0, w, h, mem.dc, 0, 0, SRCCOPY); }
-};
-
 // Normal (pressed = false) or pressed face, composed off screen.
 static void DrawFace(HWND hwnd, bool pressed)
 {
@@ -107,16 +94,13 @@ static void DrawFace(HWND hwnd, bool pressed)
     LedText t;
     ReadText(hwnd, &t);
     int points = Points(t.second);
-    LedCanvas c(hwnd, w, h);
-    if (!c.ok()) return;
-    {
-        LedFont font = pressed ? LedFont(c.mem.dc) : LedFont(c.mem.dc, points);
-        int off = pressed ? 2 : Inset(points);
-        // The panel lies one pixel outside the client area: only its edge shows.
-        CCDraw_ThinBevel(c.mem.dc, face, -1, -1, w + 2, h + 2, 1);
-        CCDraw_Text(c.mem.dc, ink, face, w, h, off, off, justify, t.raw);
-    }
-    c.Show();
+    CCWindowImage img(hwnd, w, h, CC_COMPOSE_ONLY);
+    if (!img.ok()) return;
+    LedFont font = pressed ? LedFont(img.dc) : LedFont(img.dc, points);
+    int off = pressed ? 2 : Inset(points);
+    // The panel lies one pixel outside the client area: only its edge shows.
+    CCDraw_ThinBevel(img.dc, face, -1, -1, w + 2, h + 2, 1);
+    CCDraw_Text(img.dc, ink, face, w, h, off, off, justify, t.raw);
 }
 
 static void CCledisp_Paint(HWND hwnd) { DrawFace(hwnd, false); }
@@ -158,14 +142,11 @@ static void DrawLabelChange(HWND hwnd, const LedText &old, const char *label)
     }
     int justify = CCGetJustify(hwnd);
     int points = Points(old.second), k = Inset(points);
-    LedCanvas c(hwnd, w, h);
-    if (!c.ok()) return;
-    {
-        LedFont font(c.mem.dc, points);
-        CCDraw_Text(c.mem.dc, face, face, w, h, k, k, justify, old.label);
-        CCDraw_Text(c.mem.dc, ink, face, w, h, k, k, justify, label);
-    }
-    c.Show();
+    CCWindowImage img(hwnd, w, h, CC_COMPOSE_ONLY);
+    if (!img.ok()) return;
+    LedFont font(img.dc, points);
+    CCDraw_Text(img.dc, face, face, w, h, k, k, justify, old.label);
+    CCDraw_Text(img.dc, ink, face, w, h, k, k, justify, label);
 }
 
 // A new label (already cut to 59 characters) or an option text.

@@ -6,6 +6,7 @@
 #include <string.h>
 #include "ccdraw.h"
 #include "ccguards.h"
+#include "ccsurface.h"
 #include "ccslots.h"
 #include "fontface.h"
 #include "kerv_cc.h"
@@ -146,22 +147,16 @@ static void DrawFace(HWND hwnd, HDC dc, const FontLook &l, int W, int H)
 // the memory image can be had), else straight on the window DC.
 static void ShowLook(HWND hwnd, const FontKind &k, const FontLook &l, bool offScreen)
 {
-    CCWindowDC win(hwnd);
-    if (!win.dc) return;
     const LONG *s = CCSlotView(hwnd);
     int W = (int)s[0], H = (int)s[1];
     char text[FONT_TEXT];
     CCReadText(hwnd, text, sizeof text);
-    CCMemImage img(offScreen ? win.dc : nullptr, W, H);
-    HDC dc = img.ok() ? img.dc : win.dc;
-    if (img.ok()) BitBlt(img.dc, 0, 0, W, H, win.dc, 0, 0, SRCCOPY);
+    CCWindowImage img(hwnd, W, H, offScreen ? CC_COMPOSE : CC_STRAIGHT);
+    if (!img.win.dc) return;
+    HDC dc = img.ok() ? img.dc : img.win.dc;
     DrawFace(hwnd, dc, l, W, H);
-    {
-        FontIn font(dc, k, text);
-        CCDraw_Text(dc, LookColour(s, l.text), LookColour(s, l.bk), W - k.inset, H, l.tx, l.ty, CCGetJustify(hwnd),
-                    text);
-    }
-    if (img.ok()) BitBlt(win.dc, 0, 0, W, H, img.dc, 0, 0, SRCCOPY);
+    FontIn font(dc, k, text);
+    CCDraw_Text(dc, LookColour(s, l.text), LookColour(s, l.bk), W - k.inset, H, l.tx, l.ty, CCGetJustify(hwnd), text);
 }
 
 static void Normal(HWND hwnd, const FontKind &k)
@@ -225,22 +220,17 @@ static void SetText(HWND hwnd, const FontKind &k, const char *newText)
     if (!labelShown) {
         InvalidateRect(hwnd, nullptr, FALSE);
     } else if (!enabled || k.drawsChange) {
-        CCWindowDC win(hwnd);
         const LONG *s = CCSlotView(hwnd);
         int W = (int)s[0], H = (int)s[1];
-        CCMemImage img(win.dc, W, H);
+        CCWindowImage img(hwnd, W, H, CC_COMPOSE_ONLY);
         if (img.ok()) {
             bool downLook = k.keepsDownLook && s[FONT_SLOT_DOWNLOOK] != 0;
             const FontLook &l = !enabled ? k.disabled : downLook ? k.down : k.normal;
             LONG fg = LookColour(s, l.text), bk = LookColour(s, l.bk);
             int J = CCGetJustify(hwnd);
-            BitBlt(img.dc, 0, 0, W, H, win.dc, 0, 0, SRCCOPY);
-            {
-                FontIn font(img.dc, k, old);
-                CCDraw_Text(img.dc, bk, bk, W - k.inset, H, l.tx, l.ty, J, oldLabel);
-                CCDraw_Text(img.dc, fg, bk, W - k.inset, H, l.tx, l.ty, J, label);
-            }
-            BitBlt(win.dc, 0, 0, W, H, img.dc, 0, 0, SRCCOPY);
+            FontIn font(img.dc, k, old);
+            CCDraw_Text(img.dc, bk, bk, W - k.inset, H, l.tx, l.ty, J, oldLabel);
+            CCDraw_Text(img.dc, fg, bk, W - k.inset, H, l.tx, l.ty, J, label);
         } else {
             // Nothing could be drawn: the next paint shows the stored text.
             InvalidateRect(hwnd, nullptr, FALSE);

@@ -48,8 +48,7 @@ static RECT ExpectedInk(const char *label, int points, int off, int justify, HFO
     SetTextColor(c.dc, RED);
     SetBkColor(c.dc, BLACK);
     TextOutA(c.dc, dx + off, dy + off, label, (int)strlen(label));
-    SelectObject(c.dc, prev);
-    if (made) DeleteObject(made);
+    CCDraw_ReleaseFont(c.dc, made, prev);
     RECT box = {0, 0, 0, 0};
     c.Image().FindOther(BLACK, &box, 1, 1, W - 1, H - 1);
     return box;

@@ -309,14 +309,14 @@ TEST(Font09, DescriptionAndWeight)
     EXPECT_EQ(lf.lfQuality, 2);
     EXPECT_EQ(lf.lfPitchAndFamily, FF_MODERN | FIXED_PITCH);
     EXPECT_STREQ(lf.lfFaceName, "Dot-Matrix");
-    DeleteObject(f);
+    CCDraw_ReleaseFont(c.dc, f, nullptr);
 
     f = CCDraw_SelectFont(c.dc, "dot-matrix", 8, 0);
     EXPECT_EQ(Described(f).lfWeight, 399);
-    DeleteObject(f);
+    CCDraw_ReleaseFont(c.dc, f, nullptr);
     f = CCDraw_SelectFont(c.dc, "Dot-Matrix ", 8, 0);
     EXPECT_EQ(Described(f).lfWeight, 399);
-    DeleteObject(f);
+    CCDraw_ReleaseFont(c.dc, f, nullptr);
 }
 
 TEST(Font09, LongOrMissingFaceName)
@@ -326,23 +326,30 @@ TEST(Font09, LongOrMissingFaceName)
     HFONT f = CCDraw_SelectFont(c.dc, face.c_str(), 10, 0);
     ASSERT_NE(f, nullptr);
     EXPECT_EQ(std::string(Described(f).lfFaceName), face.substr(0, 31));
-    DeleteObject(f);
+    CCDraw_ReleaseFont(c.dc, f, nullptr);
     f = CCDraw_SelectFont(c.dc, nullptr, 10, 0);
     ASSERT_NE(f, nullptr);
     EXPECT_STREQ(Described(f).lfFaceName, "");
-    DeleteObject(f);
+    CCDraw_ReleaseFont(c.dc, f, nullptr);
 }
 
-TEST(Font09, ReleaseSelectsBackAndDeletes)
+// Fonts come from the cache: a release selects back and keeps the font for the
+// next drawing, so repeated drawings make no new object.
+TEST(Font09, ReleaseSelectsBackAndKeepsFontCached)
 {
     CCTCanvas c(10, 10, BG);
     HGDIOBJ before = GetCurrentObject(c.dc, OBJ_FONT);
+    auto use = [&] {
+        HFONT f = CCDraw_SelectFont(c.dc, "Dot-Matrix", 10, 0);
+        HGDIOBJ prev = SelectObject(c.dc, f);
+        EXPECT_EQ(GetCurrentObject(c.dc, OBJ_FONT), f);
+        CCDraw_ReleaseFont(c.dc, f, prev);
+        EXPECT_EQ(GetObjectType(f), (DWORD)OBJ_FONT);
+        return f;
+    };
+    HFONT first = use();
     EXPECT_EQ(CCT_GdiLeaked([&] {
-                  HFONT f = CCDraw_SelectFont(c.dc, "Dot-Matrix", 10, 0);
-                  HGDIOBJ prev = SelectObject(c.dc, f);
-                  EXPECT_EQ(GetCurrentObject(c.dc, OBJ_FONT), f);
-                  CCDraw_ReleaseFont(c.dc, f, prev);
-                  EXPECT_EQ(GetObjectType(f), 0u);
+                  for (int i = 0; i < 20; i++) EXPECT_EQ(use(), first);
               }),
               0);
     EXPECT_EQ(GetCurrentObject(c.dc, OBJ_FONT), before);

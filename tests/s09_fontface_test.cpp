@@ -147,8 +147,7 @@ static RECT Expected(int kind, const char *face, int points, const char *label, 
     SetBkMode(cv.dc, TRANSPARENT);
     SetTextColor(cv.dc, BLUE);
     TextOutA(cv.dc, tx + dx, ty + dy, label, (int)strlen(label));
-    SelectObject(cv.dc, prev);
-    if (made) DeleteObject(made);
+    CCDraw_ReleaseFont(cv.dc, made, prev);
     RECT box = {0, 0, 0, 0};
     cv.Image().Find(BLUE, &box);
     return box;

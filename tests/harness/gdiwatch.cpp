@@ -127,12 +127,15 @@ static void WatchOnce()
     WATCH(ReleaseDC);
 }
 
+void (*CCT_CacheFlush)(void);
+
 int CCT_GdiLeaked(const std::function<void()> &fn)
 {
     WatchOnce();
     std::set<HANDLE> live;
     s_live = &live;
     fn();
+    if (CCT_CacheFlush) CCT_CacheFlush();
     s_live = nullptr;
     return (int)live.size();
 }

@@ -102,7 +102,11 @@ DWORD CCT_GdiObjects();
 // pens, brushes, fonts, regions, bitmaps, memory DCs (DeleteObject / DeleteDC) and
 // window DCs (GetDC / GetWindowDC against ReleaseDC). It watches the calls of the
 // code linked into the test program (its import table), so it works under Wine.
+// A test program that links a library's code sets CCT_CacheFlush to the cache's
+// unload: what the library keeps cached for later drawings is then released
+// after fn and must leave nothing behind either.
 int CCT_GdiLeaked(const std::function<void()> &fn);
+extern void (*CCT_CacheFlush)(void);
 
 // A control's text as WM_GETTEXT answers it, and (special library) its whole
 // text as CC_GETRAWTEXT answers it; at most 255 and 599 characters.

@@ -198,9 +198,11 @@ int main(int argc, char **argv)
     if (!ParseArgs(argc, argv)) return 2;
     INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_BAR_CLASSES};
     InitCommonControlsEx(&icc);
-    if (!LoadLibraryA("KERV_CC.DLL")) {
-        fprintf(stderr, "cc_bench: KERV_CC.DLL not found\n");
-        return 1;
+    for (const char *lib : {"KERV_CC.DLL", "KERV_CC09.DLL"}) {
+        if (!LoadLibraryA(lib)) {
+            fprintf(stderr, "cc_bench: %s not found\n", lib);
+            return 1;
+        }
     }
     if (g_opt.before && !LoadBaseline(g_opt.before)) {
         fprintf(stderr, "cc_bench: baseline '%s' not loaded\n", g_opt.before);

@@ -87,4 +87,10 @@ static void DemoTour_fontButtons()
     Demo_ExpectRawText(907, "Cue 2$Arial,10$2");
     Demo_Click(901);
     Demo_Expect({901});
+
+    Demo_Step("a row of font buttons in Arial, Courier New, Times New Roman, Tahoma, Dot-Matrix and Arial 14");
+    const int row[] = {910, 911, 912, 913, 914, 915};
+    for (int id : row) Demo_Click(id);
+    Demo_Expect({910, 911, 912, 913, 914, 915});
+    Demo_ExpectRawText(914, "DOT$Dot-Matrix,12$2");
 }
