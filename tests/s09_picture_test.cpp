@@ -4,6 +4,7 @@
 // written by the tests into their own folder, made the current directory.
 #include <gtest/gtest.h>
 #include <string.h>
+#include <array>
 #include <string>
 #include <vector>
 #include "bmpfile.h"
@@ -81,51 +82,32 @@ static HWND Combo(const char *text, DWORD style = 0, int w = 100, int h = 30)
     return hwnd;
 }
 
-static RECT Box(const CCTImage &img, COLORREF c)
+// Left, top, width and height of the pixels of colour c inside (x0, y0, x1, y1).
+typedef std::array<int, 4> Quad;
+static Quad Where(const CCTImage &img, COLORREF c, int x0 = 0, int y0 = 0, int x1 = -1, int y1 = -1)
 {
     RECT r = {0, 0, 0, 0};
-    img.Find(c, &r);
-    return r;
+    img.Find(c, &r, x0, y0, x1, y1);
+    return {(int)r.left, (int)r.top, (int)(r.right - r.left), (int)(r.bottom - r.top)};
 }
 
-static void ExpectBox(const RECT &got, int x, int y, int w, int h, const std::string &what)
-{
-    EXPECT_EQ(got.left, x) << what;
-    EXPECT_EQ(got.top, y) << what;
-    EXPECT_EQ(got.right - got.left, w) << what;
-    EXPECT_EQ(got.bottom - got.top, h) << what;
-}
-
-// Ink box of a label drawn black on the face in a box (w, h) at (x, y) of a W x H control.
-static RECT LabelInk(const char *label, int W, int H, int x, int y, int w, int h)
+// Ink of a label inside the edges: as the button draws it, and as it should be
+// when drawn black on the face in a box (w, h) at (x, y).
+static Quad InkOf(HWND hwnd, int W, int H) { return Where(CCT_Snap(hwnd), BLACK, 3, 3, W - 3, H - 3); }
+static Quad LabelInk(const char *label, int W, int H, int x, int y, int w, int h)
 {
     CCTCanvas c(W, H, FACE);
     HGDIOBJ prev = SelectObject(c.dc, GetStockObject(ANSI_VAR_FONT));
     CCDraw_Text(c.dc, 0, 8, w, h, x, y, 0, label);
     SelectObject(c.dc, prev);
-    RECT r = {0, 0, 0, 0};
-    c.Image().Find(BLACK, &r, 3, 3, W - 3, H - 3);
-    return r;
-}
-
-// Ink of the label inside the edges.
-static RECT InkOf(HWND hwnd, int W, int H)
-{
-    RECT r = {0, 0, 0, 0};
-    CCT_Snap(hwnd).Find(BLACK, &r, 3, 3, W - 3, H - 3);
-    return r;
-}
-
-static bool Same(const RECT &a, const RECT &b)
-{
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+    return Where(c.Image(), BLACK, 3, 3, W - 3, H - 3);
 }
 
 // The look of the same button with no picture name: the placeholder.
-static CCTImage PlaceholderLook(const char *label, DWORD style, int w, int h)
+static CCTImage PlaceholderLook(const char *label, int w, int h)
 {
     std::string text = std::string(label) + "$ $0";
-    CCTWindow ref(Combo(text.c_str(), style, w, h));
+    CCTWindow ref(Combo(text.c_str(), 0, w, h));
     return CCT_Snap(ref);
 }
 
@@ -135,16 +117,20 @@ static CCTImage PlaceholderLook(const char *label, DWORD style, int w, int h)
 TEST_F(S09Combo, FileReadOnceKeptAndDrawnTopCentreWithTheLabelBelow)
 {
     Write("TICK.BMP", MakeBmp(20, 20, 24, GREEN));
-    CCTWindow w(Combo("OK$TICK$1", 0, 60, 50));
-    HGLOBAL kept = (HGLOBAL)(LONG_PTR)CCT_Slot(w, 20);
-    ASSERT_NE(kept, nullptr);
-    ExpectBox(Box(CCT_Snap(w), GREEN), 20, 3, 20, 20, "TICK");
-    EXPECT_TRUE(Same(InkOf(w, 60, 50), LabelInk("OK", 60, 50, 0, 20, 60, 30)));
-    // Kept: the file is not needed again, the same block serves every paint.
-    DeleteFileA("TICK.BMP");
-    CCT_Repaint(w);
-    EXPECT_EQ((HGLOBAL)(LONG_PTR)CCT_Slot(w, 20), kept);
-    ExpectBox(Box(CCT_Snap(w), GREEN), 20, 3, 20, 20, "kept");
+    HGLOBAL kept;
+    {
+        CCTWindow w(Combo("OK$TICK$1", 0, 60, 50));
+        kept = (HGLOBAL)(LONG_PTR)CCT_Slot(w, 20);
+        ASSERT_NE(kept, nullptr);
+        EXPECT_EQ(Where(CCT_Snap(w), GREEN), (Quad{20, 3, 20, 20}));
+        EXPECT_EQ(InkOf(w, 60, 50), LabelInk("OK", 60, 50, 0, 20, 60, 30));
+        // Kept: the same block serves every paint, the file is not needed again.
+        DeleteFileA("TICK.BMP");
+        CCT_Repaint(w);
+        EXPECT_EQ((HGLOBAL)(LONG_PTR)CCT_Slot(w, 20), kept);
+        EXPECT_EQ(Where(CCT_Snap(w), GREEN), (Quad{20, 3, 20, 20}));
+    }
+    EXPECT_EQ(GlobalSize(kept), 0u);  // freed with the window
     // An application resource of the name comes first; nothing is read.
     Write("RESPIC.BMP", MakeBmp(20, 20, 24, RED));
     CCTWindow r(Combo("R$RESPIC$0", 0, 60, 50));
@@ -152,22 +138,19 @@ TEST_F(S09Combo, FileReadOnceKeptAndDrawnTopCentreWithTheLabelBelow)
     EXPECT_EQ(CCT_Slot(r, 20), 0);
 }
 
-TEST_F(S09Combo, NamesThatFindNoPictureShowThePlaceholder)
+TEST_F(S09Combo, NamesFindTheirFilesOrThePlaceholder)
 {
     Write("tick.bmp", MakeBmp(20, 20, 24, GREEN));
-    CCTImage placeholder = PlaceholderLook("OK", 0, 80, 60);
-    RECT pic = Box(placeholder, 0x00FFFF00);  // the placeholder's sky
-    EXPECT_GT(pic.right - pic.left, 40);
-    const char *texts[] = {"OK$tick.bmp$0", "OK$$0", "OK", "OK$NOSUCH$0", "OK$Z:NOPE$0",
-                           "OK$..\\..\\NOPE$0", "OK$s09_picture_files$0"};
-    CreateDirectoryA("s09_picture_files.BMP", nullptr);  // a folder with the name
-    for (const char *t : texts) {
+    CreateDirectoryA("FOLDER.BMP", nullptr);
+    CCTImage placeholder = PlaceholderLook("OK", 80, 60);
+    EXPECT_GT(Where(placeholder, 0x00FFFF00)[2], 40);  // the placeholder's sky
+    // ".BMP" is appended unless the name has it in upper case.
+    for (const char *t : {"OK$tick.bmp$0", "OK", "OK$NOSUCH$0", "OK$FOLDER$0", "OK$Z:NOPE$0", "OK$..\\..\\NOPE$0"}) {
         CCTWindow w(Combo(t, 0, 80, 60));
         EXPECT_EQ(CCT_Snap(w).px, placeholder.px) << t;
         EXPECT_EQ(CCT_Slot(w, 20), 0) << t;
     }
-    // Upper-case ".BMP" in the name is not appended again; a name with a path
-    // is opened as given; a long name is whole.
+    // A name with a path is opened as given; a long name is used whole.
     std::string longName(40, 'L');
     Write((longName + ".BMP").c_str(), MakeBmp(20, 20, 24, GREEN));
     CreateDirectoryA("sub", nullptr);
@@ -175,7 +158,7 @@ TEST_F(S09Combo, NamesThatFindNoPictureShowThePlaceholder)
     std::string longText = "OK$" + longName + "$0";
     for (const char *t : {"OK$PIC20.BMP$0", "OK$sub\\PIC$0", longText.c_str()}) {
         CCTWindow w(Combo(t, 0, 80, 60));
-        ExpectBox(Box(CCT_Snap(w), GREEN), 30, 3, 20, 20, t);
+        EXPECT_EQ(Where(CCT_Snap(w), GREEN), (Quad{30, 3, 20, 20})) << t;
     }
 }
 
@@ -185,21 +168,21 @@ TEST_F(S09Combo, WellFormedFilesOfEachBitCount)
         for (COLORREF c : {GREEN, RED}) {
             Write("DEPTH.BMP", MakeBmp(13, 7, n, c));  // odd width: padded rows
             CCTWindow w(Combo(" $DEPTH$0", 0x10));
-            ExpectBox(Box(CCT_Snap(w), c), 3, 11, 13, 7, "bits " + std::to_string(n));
+            EXPECT_EQ(Where(CCT_Snap(w), c), (Quad{3, 11, 13, 7})) << n;
         }
     }
 }
 
 // ---------------------------------------------------------------------------
-// Place, stretch, label box
+// Place, stretch, label box, press
 
-TEST_F(S09Combo, PictureAndLabelPlacedByPosition)
+TEST_F(S09Combo, PictureAndLabelPlacedByPositionAndPressed)
 {
     const int W = 100, H = 30;
     struct {
         DWORD style;
-        int x, y;                // picture, normal look
-        int lx, ly, lw, lh;      // label box
+        int x, y;            // picture, normal look
+        int lx, ly, lw, lh;  // label box
     } cases[] = {
         {0x00, 40, 3, 0, 20, W, H - 20},
         {0x10, 3, 5, 20, 0, W - 20, H},
@@ -207,80 +190,64 @@ TEST_F(S09Combo, PictureAndLabelPlacedByPosition)
         {0x30, 77, 5, 0, 0, W - 20, H},
     };
     for (auto &c : cases) {
-        CCTWindow w(Combo("Go$PIC20$0", c.style, W, H));
-        std::string what = "style " + std::to_string(c.style);
-        ExpectBox(Box(CCT_Snap(w), GREEN), c.x, c.y, 20, 20, what);
-        EXPECT_TRUE(Same(InkOf(w, W, H), LabelInk("Go", W, H, c.lx, c.ly, c.lw, c.lh))) << what;
-        // Pressed: picture and label two pixels right and down, drawn at the press.
-        CCT_Send(w, WM_LBUTTONDOWN, 10, 10, MK_LBUTTON);
-        ExpectBox(Box(CCT_Snap(w), GREEN), c.x + 2, c.y + 2, 20, 20, what + " pressed");
-        EXPECT_TRUE(Same(InkOf(w, W, H), LabelInk("Go", W, H, c.lx + 2, c.ly + 2, c.lw, c.lh))) << what;
-        EXPECT_EQ(CCT_Slot(w, 65), 1);
+        CCTWindow w(Combo("Go$PIC20$3", c.style, W, H));
+        CCT_ClearLog();
+        for (int d : {0, 2}) {
+            // Pressed: picture and label two pixels right and down, drawn at the press.
+            if (d) CCT_Send(w, WM_LBUTTONDOWN, 10, 10, MK_LBUTTON);
+            EXPECT_EQ(Where(CCT_Snap(w), GREEN), (Quad{c.x + d, c.y + d, 20, 20})) << c.style;
+            EXPECT_EQ(InkOf(w, W, H), LabelInk("Go", W, H, c.lx + d, c.ly + d, c.lw, c.lh)) << c.style;
+            EXPECT_EQ(CCT_Slot(w, 65), d / 2);
+        }
         CCT_Send(w, WM_LBUTTONUP, 10, 10, 0);
-        ExpectBox(Box(CCT_Snap(w), GREEN), c.x, c.y, 20, 20, what + " released");
-        EXPECT_EQ(CCT_Slot(w, 65), 0);
+        EXPECT_EQ(Where(CCT_Snap(w), GREEN), (Quad{c.x, c.y, 20, 20})) << c.style;
+        EXPECT_EQ(CCT_Commands(), (std::vector<CCTMsg>{CCT_Cmd(ID, w), CCT_Cmd(ID + 1000, w)}));
     }
 }
 
 TEST_F(S09Combo, StretchedOverTheFaceWhichIsNotFilled)
 {
     CCTWindow w(Combo(" $PIC20$0", 0x400));
-    ExpectBox(Box(CCT_Snap(w), GREEN), 3, 3, 94, 24, "stretched");
+    EXPECT_EQ(Where(CCT_Snap(w), GREEN), (Quad{3, 3, 94, 24}));
     CCT_Send(w, WM_LBUTTONDOWN, 10, 10, MK_LBUTTON);
     CCTImage down = CCT_Snap(w);
-    RECT r;
-    EXPECT_TRUE(down.Find(GREEN, &r, 5, 5));
-    ExpectBox(r, 5, 5, 92, 22, "pressed");
-    // Between the pressed edges and the picture the normal look stays.
-    EXPECT_EQ(down.at(3, 3), GREEN);
+    EXPECT_EQ(Where(down, GREEN, 5, 5), (Quad{5, 5, 92, 22}));
+    EXPECT_EQ(down.at(3, 3), GREEN);  // between the pressed edges and the picture
     EXPECT_EQ(down.at(1, 1), 0x808080u);
-    CCT_Send(w, WM_LBUTTONUP, 10, 10, 0);
 }
 
 TEST_F(S09Combo, PictureMuchLargerThanTheControl)
 {
     Write("HUGE.BMP", MakeBmp(600, 400, 8, GREEN));
-    EXPECT_EQ(CCT_GdiLeaked([] {
-                  CCTWindow w(Combo("Big$HUGE$3", 0x20, 60, 40));
-                  CCTImage img = CCT_Snap(w);
-                  EXPECT_EQ(img.at(30, 20), GREEN);
-                  EXPECT_EQ(img.at(1, 30), GREEN);
-                  CCT_Send(w, WM_LBUTTONDOWN, 10, 10, MK_LBUTTON);
-                  CCT_Send(w, WM_LBUTTONUP, 10, 10, 0);
-                  SetWindowTextA(w, "Bigger");
-              }),
-              0);
+    CCTWindow w(Combo("Big$HUGE$3", 0x20, 60, 40));
+    CCTImage img = CCT_Snap(w);
+    EXPECT_EQ(img.at(30, 20), GREEN);
+    EXPECT_EQ(img.at(1, 30), GREEN);
 }
 
 // ---------------------------------------------------------------------------
-// Texts and looks
+// Texts
 
 TEST_F(S09Combo, NewPictureNameDropsTheKeptFile)
 {
-    struct {
-        const char *option;
-        bool invalidates;
-    } cases[] = {{"/_____1", true}, {"/_____2", false}};
-    for (auto &c : cases) {
+    for (const char *option : {"/_____1", "/_____2"}) {
         Write("NEXT.BMP", MakeBmp(20, 20, 24, RED));
         CCTWindow w(Combo("OK$PIC20$1"));
         ASSERT_NE(CCT_Slot(w, 20), 0);
-        SetWindowTextA(w, c.option);
-        EXPECT_EQ(CCT_RawText(w), "OK$PIC20$1");
+        SetWindowTextA(w, option);
         SetWindowTextA(w, "NEXT");
-        EXPECT_EQ(CCT_RawText(w), "OK$NEXT$1") << c.option;
-        EXPECT_EQ(CCT_Slot(w, 20), 0) << c.option;
-        EXPECT_EQ(GetUpdateRect(w, nullptr, FALSE) != 0, c.invalidates) << c.option;
+        EXPECT_EQ(CCT_RawText(w), "OK$NEXT$1") << option;
+        EXPECT_EQ(CCT_Slot(w, 20), 0) << option;
+        // Variant 1 repaints later; other variants draw nothing.
+        EXPECT_EQ(GetUpdateRect(w, nullptr, FALSE) != 0, option[6] == '1') << option;
         CCT_Repaint(w);
-        ExpectBox(Box(CCT_Snap(w), RED), 40, 3, 20, 20, c.option);
-        EXPECT_NE(CCT_Slot(w, 20), 0);
+        EXPECT_EQ(Where(CCT_Snap(w), RED), (Quad{40, 3, 20, 20})) << option;
     }
 }
 
 TEST_F(S09Combo, LabelChangeLooksLikeANewButtonInEveryLook)
 {
-    // 0 normal, 1 pressed, 2 disabled.
-    for (int look = 0; look < 3; look++) {
+    for (int look : {0, 1, 2}) {  // normal, pressed, disabled
         CCTWindow fresh(Combo("Next$PIC20$2", 0x10));
         CCTWindow w(Combo("Previous$PIC20$2", 0x10));
         for (HWND h : {fresh.h, w.h}) {
@@ -289,28 +256,14 @@ TEST_F(S09Combo, LabelChangeLooksLikeANewButtonInEveryLook)
         }
         SetWindowTextA(w, "Next");
         EXPECT_EQ(CCT_RawText(w), "Next$PIC20$2");
-        EXPECT_EQ(CCT_Snap(w).px, CCT_Snap(fresh).px) << "look " << look;
-        EXPECT_EQ(CCT_Snap(w).Count(GREEN), look == 2 ? 0 : 400) << "look " << look;
-        for (HWND h : {fresh.h, w.h}) CCT_Send(h, WM_LBUTTONUP, 10, 10, 0);
+        EXPECT_EQ(CCT_Snap(w).px, CCT_Snap(fresh).px) << look;
+        EXPECT_EQ(CCT_Snap(w).Count(GREEN), look == 2 ? 0 : 400) << look;
     }
-}
-
-TEST_F(S09Combo, PressNotifications)
-{
-    const WPARAM P = ID, R = ID + 1000;
-    struct {
-        const char *text;
-        std::vector<WPARAM> ids;
-    } cases[] = {{"A$PIC20$3", {P, R}}, {"A$PIC20$2", {P}}, {"A$PIC20$1", {P}}, {"A$PIC20$0", {}}};
-    for (auto &c : cases) {
-        CCTWindow w(Combo(c.text));
-        CCT_ClearLog();
-        CCT_Send(w, WM_LBUTTONDOWN, 10, 10, MK_LBUTTON);
-        CCT_Send(w, WM_LBUTTONUP, 10, 10, 0);
-        std::vector<CCTMsg> want;
-        for (WPARAM id : c.ids) want.push_back(CCT_Cmd(id, w));
-        EXPECT_EQ(CCT_Commands(), want) << c.text;
-    }
+    // Where nothing can be drawn the text is still stored, for the next paint.
+    CCTWindow big(Combo("Old$PIC20$2", 0, 4000, 2200));
+    SetWindowTextA(big, "New");
+    EXPECT_EQ(CCT_RawText(big), "New$PIC20$2");
+    EXPECT_NE(GetUpdateRect(big, nullptr, FALSE), 0);
 }
 
 // ---------------------------------------------------------------------------
@@ -360,20 +313,24 @@ TEST_F(S09Combo, MalformedFilesShowThePlaceholder)
         {"height lies", with(INFO + 8, 21, 4), CCBMP_SHORT_BITS},
         {"8 bits announced as 32", with(INFO + 14, 32, 2), CCBMP_SHORT_BITS},
     };
-    CCTImage placeholder = PlaceholderLook("Bad", 0, 80, 60);
+    CCTImage placeholder = PlaceholderLook("Bad", 80, 60);
     for (auto &c : cases) {
         if (c.bytes.size() >= 14) {
             const unsigned char *b = (const unsigned char *)c.bytes.data() + 14;
             EXPECT_EQ((int)CCBmp_Check(b, c.bytes.size() - 14, nullptr), c.verdict) << c.what;
         }
         Write("BAD.BMP", c.bytes);
+        CCTImage got;
+        LONG kept = -1;
         EXPECT_EQ(CCT_GdiLeaked([&] {
                       CCTWindow w(Combo("Bad$BAD$0", 0, 80, 60));
-                      EXPECT_EQ(CCT_Snap(w).px, placeholder.px) << c.what;
-                      EXPECT_EQ(CCT_Slot(w, 20), 0) << c.what;
+                      got = CCT_Snap(w);
+                      kept = CCT_Slot(w, 20);
                   }),
                   0)
             << c.what;
+        EXPECT_EQ(got.px, placeholder.px) << c.what;
+        EXPECT_EQ(kept, 0) << c.what;
         // The file was closed: it can be replaced at once.
         EXPECT_TRUE(DeleteFileA("BAD.BMP")) << c.what;
     }
@@ -387,8 +344,8 @@ TEST_F(S09Combo, MalformedFilesShowThePlaceholder)
 
 TEST_F(S09Combo, EveryLookReleasesWhatItMakes)
 {
-    for (const char *t : {"OK$PIC20$3", "OK$ $3", "OK$MISSING$3"}) {
-        for (DWORD style : {0x00, 0x30, 0x400, 0x800}) {
+    for (const char *t : {"OK$PIC20$3", "OK$ $3"}) {
+        for (DWORD style : {0x00, 0x400, 0x800}) {
             EXPECT_EQ(CCT_GdiLeaked([&] {
                           CCTWindow w(Combo(t, style));
                           CCT_Send(w, WM_LBUTTONDOWN, 10, 10, MK_LBUTTON);
@@ -398,8 +355,6 @@ TEST_F(S09Combo, EveryLookReleasesWhatItMakes)
                           SetWindowTextA(w, "/_____1");
                           SetWindowTextA(w, "PIC20");
                           EnableWindow(w, FALSE);
-                          SetWindowTextA(w, "/_____0");
-                          SetWindowTextA(w, "Off");
                           EnableWindow(w, TRUE);
                           CCT_Pump();
                       }),
