@@ -134,7 +134,7 @@ static HBITMAP LoadPicture(HWND hwnd, HDC dc, const char *text)
 
 // Draws the picture for press offset d (0 or 2): stretched inside the edges,
 // or unscaled at its place by position. *size = the picture's own size.
-static void DrawPicture(HWND hwnd, HDC dc, const char *text, int d, int W, int H, SIZE *size)
+static void CCcombo_DrawBitmap(HWND hwnd, HDC dc, const char *text, int d, int W, int H, SIZE *size)
 {
     size->cx = size->cy = 0;
     HBITMAP pic = LoadPicture(hwnd, dc, text);
@@ -219,7 +219,7 @@ bool CCcombo_DrawFace(HWND hwnd, bool pressed, bool picture)
     bool stretch = picture && (GetWindowLongA(hwnd, GWL_STYLE) & COMBO_STYLE_STRETCH);
     CCDraw_Bevel(img.dc, stretch ? face + 256 : face, 0, 0, W, H, pressed ? 1 : 0);
     SIZE pic = {0, 0};
-    if (picture) DrawPicture(hwnd, img.dc, text, d, W, H, &pic);
+    if (picture) CCcombo_DrawBitmap(hwnd, img.dc, text, d, W, H, &pic);
     // The box is (left, top, width, height).
     RECT box = picture ? LabelBox(hwnd, W, H, pic) : RECT{0, 0, W, H};
     {
