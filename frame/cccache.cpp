@@ -184,7 +184,7 @@ void CCCache_PutFont(HFONT font)
 bool CCCache_Picture(HINSTANCE module, const char *name, HDC ref, CCPicture *pic)
 {
     memset(pic, 0, sizeof *pic);
-    if (!name || !name[0]) return false;
+    if (!name || (!IS_INTRESOURCE(name) && !name[0])) return false;
     HRSRC res = FindResourceA(module, name, (LPCSTR)RT_BITMAP);
     HGLOBAL block = res ? LoadResource(module, res) : nullptr;
     const void *data = block ? LockResource(block) : nullptr;

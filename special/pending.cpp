@@ -8,7 +8,5 @@
         return DefWindowProcA(hwnd, msg, wParam, lParam);                    \
     }
 
-CC09_PENDING(CCcombo_Msg)
 CC09_PENDING(CCdualled_Msg)
 CC09_PENDING(CCfontdisp_Msg)
-CC09_PENDING(CCrepeat_Msg)

@@ -73,6 +73,7 @@ void CC09Press_Down(HWND hwnd, const CC09PressKind *kind)
     CCSetSlot(hwnd, CC09_SLOT_STATE, 1);
     if (CC09Press_Flags(hwnd) & 1) Send(hwnd, Id(hwnd), hwnd);
     if (kind->downOnPress) Draw(kind->drawDown, hwnd);
+    Draw(kind->taken, hwnd);
 }
 
 static HWND PressWindow(HWND hwnd) { return (HWND)(LONG_PTR)CCGetSlot(hwnd, CC09_SLOT_PRESSWND); }
@@ -96,6 +97,7 @@ static void TrackPlain(HWND hwnd, WPARAM wParam, LPARAM lParam, const CC09PressK
         SetCapture(hwnd);
         CCSetSlot(hwnd, CC09_SLOT_STATE, 1);
         if (kind->downOnPress) Draw(kind->drawDown, hwnd);
+        Draw(kind->taken, hwnd);
         CCSetSlot(hwnd, CC09_SLOT_STATE, 3);
     }
 }
@@ -127,7 +129,7 @@ static void TrackBrowse(HWND hwnd, WPARAM wParam, LPARAM lParam, const CC09Press
 
 void CC09Press_Move(HWND hwnd, WPARAM wParam, LPARAM lParam, const CC09PressKind *kind)
 {
-    if (Style(hwnd) & CC09_STYLE_BROWSE) TrackBrowse(hwnd, wParam, lParam, kind);
+    if ((Style(hwnd) & CC09_STYLE_BROWSE) && !kind->plainOnly) TrackBrowse(hwnd, wParam, lParam, kind);
     else TrackPlain(hwnd, wParam, lParam, kind);
 }
 
@@ -146,6 +148,7 @@ void CC09Press_Up(HWND hwnd, LPARAM lParam, const CC09PressKind *kind)
         return;
     }
     ReleaseCapture();
+    Draw(kind->letGo, hwnd);
     Draw(kind->drawDown, hwnd);
 }
 
@@ -155,6 +158,7 @@ void CC09Press_End(HWND hwnd, const CC09PressKind *kind)
     CCSetSlot(hwnd, CC09_SLOT_PRESSWND, 0);
     CCSetSlot(hwnd, CC09_SLOT_STATE, 0);
     ReleaseCapture();
+    Draw(kind->letGo, hwnd);
     char c = CC09Press_FlagsChar(hwnd);
     if (HexOf(c) & 2) Send(hwnd, Id(hwnd) + CC09Press_Offset(c, kind->releaseOffset), hwnd);
     if (!IsWindow(hwnd)) return;

@@ -45,6 +45,10 @@ struct CC09PressKind {
     bool updateOnRelease;      // UpdateWindow after the end of a press invalidates
     CC09Offset releaseOffset;  // +1000 rule of the release notification
     CC09Offset leaveOffset;    // +1000 rule of the lost-focus notification
+    // For kinds that act on their own while a press is held (optional):
+    bool plainOnly = false;              // style 0x0100 ignored: plain tracking always
+    void (*taken)(HWND hwnd) = nullptr;  // a press was taken, or taken back on coming back
+    void (*letGo)(HWND hwnd) = nullptr;  // the press ended, or the button went up outside
 };
 
 // Flags character of the window text (last character of the raw text), or
@@ -59,18 +63,18 @@ int CC09Press_Offset(char flagsChar, CC09Offset rule);
 void CC09Press_Create(HWND hwnd);
 // WM_LBUTTONDOWN / WM_LBUTTONDBLCLK: ignored while a press is in progress;
 // otherwise latch, capture, press notification (flags bit 0), pressed look if
-// the kind draws one at the press.
+// the kind draws one at the press, then the kind's `taken` hook.
 void CC09Press_Down(HWND hwnd, const CC09PressKind *kind);
 // WM_MOUSEMOVE (position unsigned): plain or browse tracking by style 0x0100.
 void CC09Press_Move(HWND hwnd, WPARAM wParam, LPARAM lParam, const CC09PressKind *kind);
 // WM_LBUTTONUP (position signed): idle: normal look; inside the window
-// rectangle: end of press; outside: capture released, pressed look, the press
-// stays (the next click's button up ends it).
+// rectangle: end of press; outside: capture released, the kind's `letGo`
+// hook, pressed look, the press stays (the next click's button up ends it).
 void CC09Press_Up(HWND hwnd, LPARAM lParam, const CC09PressKind *kind);
 // End of a press: latch, state and press window cleared first (so no paint
-// re-enters it), capture released, release notification (flags bit 1, id +
-// 1000 by the kind's rule), then the whole client area invalidated without
-// erasing (and updated if the kind asks).
+// re-enters it), capture released, the kind's `letGo` hook, release
+// notification (flags bit 1, id + 1000 by the kind's rule), then the whole
+// client area invalidated without erasing (and updated if the kind asks).
 void CC09Press_End(HWND hwnd, const CC09PressKind *kind);
 // WM_PAINT: BeginPaint; disabled: disabled look; no latch: normal look; hold
 // mode 2 or the pointer not gone: pressed look; else the end of the press;

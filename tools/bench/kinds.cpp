@@ -39,6 +39,8 @@ const Kind kKinds[] = {
     {kSpecial, "Font Button", 0x0001, 100, 40, "Take$Arial,10$3", true, "Cut$Arial,10$3"},
     {kSpecial, "Font Button 95", 0x0005, 100, 40, "Take$Arial,10$3", true, "Cut$Arial,10$3"},
     {kSpecial, "Chunky Font Btn", 0x0007, 100, 40, "Take$Arial,10$3", true, "Cut$Arial,10$3"},
+    {kSpecial, "Combo BMP", 0x0002, 100, 40, "Cam$BENCHPIC$3", true, "Cam 2$BENCHPIC$3"},
+    {kSpecial, "Repeat Button", 0x0008, 100, 40, "Up$100$1", true, "Down$100$1"},
 };
 const int kKindCount = sizeof kKinds / sizeof kKinds[0];
 

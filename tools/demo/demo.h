@@ -18,6 +18,9 @@ void Demo_Step(const char *fmt, ...);
 // Checks the WM_COMMAND notifications received since the step began: these
 // ids in this order, each with its own control as lParam. Logs the verdict.
 bool Demo_Expect(std::initializer_list<int> ids);
+// Checks that every notification since the step began came from control id,
+// between least and most of them (a control that repeats on a timer).
+bool Demo_ExpectCount(int id, int least, int most);
 // The same with explicit handles: wParam ids[i] and lParam handles[i].
 bool Demo_ExpectFrom(std::initializer_list<int> ids, std::initializer_list<HWND> handles);
 
@@ -40,6 +43,10 @@ void Demo_Up();                       // left button up at the current point
 void Demo_Click(int id);              // move to the control, down, up
 void Demo_DoubleClick(int id);
 void Demo_RightClick(int id);         // move to the control, right button down and up
+
+// What the panel does whenever control id reports (WM_COMMAND with that id),
+// besides recording it; ctl is the reporting control.
+void Demo_React(int id, void (*fn)(HWND ctl));
 
 // What a panel application does to its controls.
 void Demo_SetText(int id, const char *text);

@@ -17,6 +17,11 @@ struct Note {
 };
 
 std::vector<Note> g_notes;  // WM_COMMAND received since the step began
+struct Reaction {
+    int id;
+    void (*fn)(HWND ctl);
+};
+std::vector<Reaction> g_reactions;  // what the panel does when a control reports
 std::vector<POINT> g_rightClicks;  // WM_RBUTTONDOWN received since the step began
 int g_checks, g_mismatches;
 POINT g_pointer = {-1, -1};  // screen point of the last pointer event
@@ -106,7 +111,11 @@ void Demo_Notified(WPARAM wParam, LPARAM lParam)
     HWND from = (HWND)lParam;
     Demo_Log("WM_COMMAND id=%u code=%u hwnd=0x%08lX label=\"%s\"", (unsigned)LOWORD(wParam),
              (unsigned)HIWORD(wParam), (unsigned long)(ULONG_PTR)from, Demo_Label(from).c_str());
+    for (const Reaction &r : g_reactions)
+        if (from && (WPARAM)r.id == wParam) r.fn(from);
 }
+
+void Demo_React(int id, void (*fn)(HWND ctl)) { g_reactions.push_back({id, fn}); }
 
 // Compares the notifications since the step began with the expected ones.
 static bool Check(const std::vector<int> &want, const std::vector<HWND> &from)
@@ -133,6 +142,17 @@ static bool Check(const std::vector<int> &want, const std::vector<HWND> &from)
 bool Demo_ExpectFrom(std::initializer_list<int> ids, std::initializer_list<HWND> handles)
 {
     return Check(std::vector<int>(ids), std::vector<HWND>(handles));
+}
+
+bool Demo_ExpectCount(int id, int least, int most)
+{
+    HWND ctl = Demo_Item(id);
+    int n = 0;
+    for (const Note &note : g_notes) n += note.wParam == (WPARAM)id && (HWND)note.lParam == ctl;
+    bool ok = n == (int)g_notes.size() && n >= least && n <= most;
+    // As many as came when they are right; else the least, which differs from what came.
+    std::vector<int> want(ok ? n : least, id);
+    return Check(want, std::vector<HWND>(want.size(), ctl));
 }
 
 bool Demo_Expect(std::initializer_list<int> ids)

@@ -3,9 +3,27 @@
 // answers the visible field, CC_GETRAWTEXT the whole text; texts are cut to 59.
 #include "demo.h"
 
-void DemoSetup_special() {}
-
 static void DemoTour_fontButtons();
+static void DemoTour_pictureAndRepeat();
+
+// Level shown by LED display 917, stepped by Repeat buttons 915 (down) and 916 (up).
+static int s_level = 50;
+
+static void ShowLevel()
+{
+    char text[16];
+    wsprintfA(text, "%d", s_level);
+    Demo_SetText(917, text);
+}
+
+static void LevelDown(HWND) { s_level--, ShowLevel(); }
+static void LevelUp(HWND) { s_level++, ShowLevel(); }
+
+void DemoSetup_special()
+{
+    Demo_React(915, LevelDown);
+    Demo_React(916, LevelUp);
+}
 
 void DemoTour_special()
 {
@@ -56,6 +74,7 @@ void DemoTour_special()
     Demo_ExpectFrom({909, 1909}, {Demo_Item(909), Demo_Item(909)});
 
     DemoTour_fontButtons();
+    DemoTour_pictureAndRepeat();
 }
 
 // Font buttons: Font (901, release only), Font 95 (905, flags 3: press, and
@@ -89,8 +108,46 @@ static void DemoTour_fontButtons()
     Demo_Expect({901});
 
     Demo_Step("a row of font buttons in Arial, Courier New, Times New Roman, Tahoma, Dot-Matrix and Arial 14");
-    const int row[] = {910, 911, 912, 913, 914, 915};
+    const int row[] = {920, 921, 922, 923, 924, 925};
     for (int id : row) Demo_Click(id);
-    Demo_Expect({910, 911, 912, 913, 914, 915});
-    Demo_ExpectRawText(914, "DOT$Dot-Matrix,12$2");
+    Demo_Expect({920, 921, 922, 923, 924, 925});
+    Demo_ExpectRawText(924, "DOT$Dot-Matrix,12$2");
+}
+
+// Combo BMP buttons (910-914) show pictures from the files beside the program;
+// Repeat buttons (915, 916: press and every repeat reported) step the level of
+// LED display 917 while held.
+static void DemoTour_pictureAndRepeat()
+{
+    Demo_Step("click Combo BMP 910 (flags 3): press 910, release 1910");
+    Demo_Click(910);
+    Demo_ExpectFrom({910, 1910}, {Demo_Item(910), Demo_Item(910)});
+
+    Demo_Step("Combo BMP 911 takes the camera picture (variant 1), then a new label");
+    Demo_SetText(911, "/_____1");
+    Demo_SetText(911, "CAM");
+    Demo_ExpectRawText(911, "Mic$CAM$2");
+    Demo_SetText(911, "/_____0");
+    Demo_SetText(911, "Cam 3");
+    Demo_ExpectRawText(911, "Cam 3$CAM$2");
+    Demo_Pause(50);
+    Demo_Expect({});
+
+    Demo_Step("Repeat Up 916 held about 1.2 s: the press, then a step every 100 ms after 500 ms");
+    Demo_MoveTo(916);
+    Demo_Down();
+    Demo_Pause(1200);
+    Demo_Up();
+    Demo_Pause(300);
+    Demo_ExpectCount(916, 4, 12);
+    char level[16];
+    wsprintfA(level, "%d", s_level);
+    Demo_ExpectText(917, level);
+
+    Demo_Step("click Repeat Down 915: one step down");
+    Demo_Click(915);
+    Demo_Pause(300);
+    Demo_Expect({915});
+    wsprintfA(level, "%d", s_level);
+    Demo_ExpectText(917, level);
 }
