@@ -29,23 +29,13 @@ struct LedText {
     char flags[2];
 };
 
-static void CopyField(const char *text, int index, char *out)
-{
-    size_t n = 0;
-    const char *f = CCFindField(text, index, &n);
-    if (!f) n = 0;
-    if (n >= LED_TEXT) n = LED_TEXT - 1;
-    memcpy(out, f ? f : "", n);
-    out[n] = '\0';
-}
-
 static void ReadText(HWND hwnd, LedText *t)
 {
     t->raw[0] = '\0';
     SendMessageA(hwnd, CC_GETRAWTEXT, LED_TEXT - 1, (LPARAM)t->raw);
     t->raw[LED_TEXT - 1] = '\0';
-    CopyField(t->raw, 0, t->label);
-    CopyField(t->raw, 1, t->second);
+    CCCopyField(t->raw, 0, t->label, LED_TEXT, "");
+    CCCopyField(t->raw, 1, t->second, LED_TEXT, "");
     size_t n = strlen(t->raw);
     t->flags[0] = n ? t->raw[n - 1] : '\0';
     t->flags[1] = '\0';
@@ -63,27 +53,6 @@ static int Points(const char *second)
 // Text offset k = S x 0.15 in double precision, truncated.
 static int Inset(int points) { return (int)((double)points * 0.15); }
 
-// A font selected into a DC for the guard's lifetime: a created Dot-Matrix font
-// (deleted afterwards) or a stock font (only selected back).
-struct LedFont {
-    HDC dc;
-    HFONT font = nullptr;
-    HGDIOBJ prev = nullptr;
-    LedFont(HDC d, int points) : dc(d)
-    {
-        font = CCDraw_SelectFont(d, LED_FACE, points, LED_PITCH);
-        if (font) prev = SelectObject(d, font);
-    }
-    explicit LedFont(HDC d) : dc(d) { prev = SelectObject(d, GetStockObject(ANSI_VAR_FONT)); }
-    ~LedFont()
-    {
-        if (font) CCDraw_ReleaseFont(dc, font, prev);
-        else if (prev) SelectObject(dc, prev);
-    }
-    LedFont(const LedFont &) = delete;
-    LedFont &operator=(const LedFont &) = delete;
-};
-
 // Normal (pressed = false) or pressed face, composed off screen.
 static void DrawFace(HWND hwnd, bool pressed)
 {
@@ -96,7 +65,7 @@ static void DrawFace(HWND hwnd, bool pressed)
     int points = Points(t.second);
     CCWindowImage img(hwnd, w, h, CC_COMPOSE_ONLY);
     if (!img.ok()) return;
-    LedFont font = pressed ? LedFont(img.dc) : LedFont(img.dc, points);
+    CCDrawFont font(img.dc, pressed ? nullptr : LED_FACE, points, LED_PITCH);
     int off = pressed ? 2 : Inset(points);
     // The panel lies one pixel outside the client area: only its edge shows.
     CCDraw_ThinBevel(img.dc, face, -1, -1, w + 2, h + 2, 1);
@@ -114,7 +83,7 @@ static void CCledisp_DrawDisabled(HWND hwnd)
     ReadText(hwnd, &t);
     CCWindowDC win(hwnd);
     if (!win.dc) return;
-    LedFont font(win.dc, LED_POINTS);
+    CCDrawFont font(win.dc, LED_FACE, LED_POINTS, LED_PITCH);
     CCDraw_Bevel(win.dc, LED_DISABLED_FACE, 0, 0, w, h, 1);
     CCDraw_Text(win.dc, LED_DISABLED_TEXT, LED_DISABLED_FACE, w, h, 0, 0, CCGetJustify(hwnd), t.raw);
 }
@@ -144,7 +113,7 @@ static void DrawLabelChange(HWND hwnd, const LedText &old, const char *label)
     int points = Points(old.second), k = Inset(points);
     CCWindowImage img(hwnd, w, h, CC_COMPOSE_ONLY);
     if (!img.ok()) return;
-    LedFont font(img.dc, points);
+    CCDrawFont font(img.dc, LED_FACE, points, LED_PITCH);
     CCDraw_Text(img.dc, face, face, w, h, k, k, justify, old.label);
     CCDraw_Text(img.dc, ink, face, w, h, k, k, justify, label);
 }
@@ -153,7 +122,7 @@ static void DrawLabelChange(HWND hwnd, const LedText &old, const char *label)
 static void CCledisp_SetText(HWND hwnd, const char *text)
 {
     char label[LED_TEXT];
-    CopyField(text, 0, label);
+    CCCopyField(text, 0, label, sizeof label, "");
     // No field at all (empty, or only '$' which would break the fields): a blank.
     if (!label[0]) strcpy(label, " ");
     LedText old;
