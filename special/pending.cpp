@@ -9,6 +9,4 @@
     }
 
 CC09_PENDING(CCcombo_Msg)
-CC09_PENDING(CCdualled_Msg)
-CC09_PENDING(CCfontdisp_Msg)
 CC09_PENDING(CCrepeat_Msg)

@@ -18,6 +18,25 @@ char CC09Press_FlagsChar(HWND hwnd)
     return n ? text[n - 1] : '\0';
 }
 
+void CC09Press_CopyField(const char *text, int index, char *out, size_t size)
+{
+    size_t n = 0;
+    const char *f = CCFindField(text, index, &n);
+    CCCopyText(out, f && n + 1 < size ? n + 1 : size, f ? f : "");
+}
+
+void CC09Press_ReadFields(HWND hwnd, CC09Fields *t)
+{
+    t->raw[0] = '\0';
+    SendMessageA(hwnd, CC_GETRAWTEXT, sizeof t->raw - 1, (LPARAM)t->raw);
+    t->raw[sizeof t->raw - 1] = '\0';
+    CC09Press_CopyField(t->raw, 0, t->label, sizeof t->label);
+    CC09Press_CopyField(t->raw, 1, t->second, sizeof t->second);
+    size_t n = strlen(t->raw);
+    t->flags[0] = n ? t->raw[n - 1] : '\0';
+    t->flags[1] = '\0';
+}
+
 static unsigned HexOf(char c)
 {
     const char s[2] = {c, '\0'};
@@ -66,7 +85,8 @@ void CC09Press_Down(HWND hwnd, const CC09PressKind *kind)
     // A latch left over by a press that ended elsewhere does not block the next.
     if (CCGetSlot(hwnd, CC09_SLOT_LATCH) == 1 && CCGetSlot(hwnd, CC09_SLOT_STATE) == 0)
         CCSetSlot(hwnd, CC09_SLOT_LATCH, 0);
-    if (CCGetSlot(hwnd, CC09_SLOT_LATCH) != 0 || CCGetSlot(hwnd, CC09_SLOT_STATE) != 0) return;
+    LONG latch = CCGetSlot(hwnd, CC09_SLOT_LATCH), state = CCGetSlot(hwnd, CC09_SLOT_STATE);
+    if (kind->blockNeedsLatch ? (latch == 1 && state != 0) : (latch != 0 || state != 0)) return;
     CCSetSlot(hwnd, CC09_SLOT_LATCH, 1);
     SetCapture(hwnd);
     CCSetSlot(hwnd, CC09_SLOT_PRESSWND, (LONG)(LONG_PTR)hwnd);
@@ -157,7 +177,7 @@ void CC09Press_End(HWND hwnd, const CC09PressKind *kind)
     ReleaseCapture();
     char c = CC09Press_FlagsChar(hwnd);
     if (HexOf(c) & 2) Send(hwnd, Id(hwnd) + CC09Press_Offset(c, kind->releaseOffset), hwnd);
-    if (!IsWindow(hwnd)) return;
+    if (!IsWindow(hwnd) || kind->oneLook) return;
     if (kind->updateOnRelease) {
         CCRepaint(hwnd);
     } else {
@@ -169,11 +189,20 @@ void CC09Press_Paint(HWND hwnd, const CC09PressKind *kind)
 {
     PAINTSTRUCT ps;
     BeginPaint(hwnd, &ps);
-    if (!IsWindowEnabled(hwnd)) Draw(kind->drawDisabled, hwnd);
-    else if (CCGetSlot(hwnd, CC09_SLOT_LATCH) != 1) Draw(kind->paint, hwnd);
-    else if (CCGetSlot(hwnd, CC09_SLOT_HOLD) == 2 || CCGetSlot(hwnd, CC09_SLOT_STATE) != 2)
+    bool latched = CCGetSlot(hwnd, CC09_SLOT_LATCH) == 1;
+    bool gone = CCGetSlot(hwnd, CC09_SLOT_HOLD) != 2 && CCGetSlot(hwnd, CC09_SLOT_STATE) == 2;
+    if (!IsWindowEnabled(hwnd)) {
+        Draw(kind->drawDisabled, hwnd);
+    } else if (kind->oneLook) {
+        Draw(kind->paint, hwnd);
+        if (latched && gone) CC09Press_End(hwnd, kind);
+    } else if (!latched) {
+        Draw(kind->paint, hwnd);
+    } else if (!gone) {
         Draw(kind->drawDown, hwnd);
-    else CC09Press_End(hwnd, kind);
+    } else {
+        CC09Press_End(hwnd, kind);
+    }
     EndPaint(hwnd, &ps);
 }
 

@@ -45,7 +45,28 @@ struct CC09PressKind {
     bool updateOnRelease;      // UpdateWindow after the end of a press invalidates
     CC09Offset releaseOffset;  // +1000 rule of the release notification
     CC09Offset leaveOffset;    // +1000 rule of the lost-focus notification
+    // A press in progress (slot 76 not 0) blocks a new button down only while
+    // the latch is set: a kind created with slot 76 = 1 takes its first press.
+    bool blockNeedsLatch = false;
+    // One enabled look: WM_PAINT always draws the normal look and then ends a
+    // press whose pointer left in hold mode 1; the end of a press repaints
+    // nothing.
+    bool oneLook = false;
 };
+
+// The raw window text and the fields a look or a label change reads: label,
+// second field (empty when absent), flags character (empty for an empty text).
+#define CC09_FIELD_TEXT 256
+struct CC09Fields {
+    char raw[CC09_FIELD_TEXT];
+    char label[CC09_FIELD_TEXT];
+    char second[CC09_FIELD_TEXT];
+    char flags[2];
+};
+void CC09Press_ReadFields(HWND hwnd, CC09Fields *fields);
+// Field `index` of a '$' text copied into out (bounded by size > 0); empty when
+// the text has no such field.
+void CC09Press_CopyField(const char *text, int index, char *out, size_t size);
 
 // Flags character of the window text (last character of the raw text), or
 // '\0' when the text is empty.
@@ -57,8 +78,8 @@ int CC09Press_Offset(char flagsChar, CC09Offset rule);
 
 // WM_CREATE: slots 76 = 0, 77 = 0, 71 = 0, 49 = 2 with style 0x0800, else 1.
 void CC09Press_Create(HWND hwnd);
-// WM_LBUTTONDOWN / WM_LBUTTONDBLCLK: ignored while a press is in progress;
-// otherwise latch, capture, press notification (flags bit 0), pressed look if
+// WM_LBUTTONDOWN / WM_LBUTTONDBLCLK: ignored while a press is in progress
+// (with blockNeedsLatch: only while the latch is set too); otherwise latch, capture, press notification (flags bit 0), pressed look if
 // the kind draws one at the press.
 void CC09Press_Down(HWND hwnd, const CC09PressKind *kind);
 // WM_MOUSEMOVE (position unsigned): plain or browse tracking by style 0x0100.
@@ -70,11 +91,12 @@ void CC09Press_Up(HWND hwnd, LPARAM lParam, const CC09PressKind *kind);
 // End of a press: latch, state and press window cleared first (so no paint
 // re-enters it), capture released, release notification (flags bit 1, id +
 // 1000 by the kind's rule), then the whole client area invalidated without
-// erasing (and updated if the kind asks).
+// erasing (and updated if the kind asks; a one-look kind repaints nothing).
 void CC09Press_End(HWND hwnd, const CC09PressKind *kind);
 // WM_PAINT: BeginPaint; disabled: disabled look; no latch: normal look; hold
 // mode 2 or the pointer not gone: pressed look; else the end of the press;
-// EndPaint. The looks draw on a DC of their own.
+// EndPaint. A one-look kind draws its normal look and then ends a press whose
+// pointer left in hold mode 1. The looks draw on a DC of their own.
 void CC09Press_Paint(HWND hwnd, const CC09PressKind *kind);
 
 // Handles WM_PAINT, WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, WM_MOUSEMOVE

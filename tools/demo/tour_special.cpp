@@ -6,6 +6,8 @@
 void DemoSetup_special() {}
 
 static void DemoTour_fontButtons();
+static void DemoTour_dualLed();
+static void DemoTour_fontDisplays();
 
 void DemoTour_special()
 {
@@ -56,6 +58,8 @@ void DemoTour_special()
     Demo_ExpectFrom({909, 1909}, {Demo_Item(909), Demo_Item(909)});
 
     DemoTour_fontButtons();
+    DemoTour_dualLed();
+    DemoTour_fontDisplays();
 }
 
 // Font buttons: Font (901, release only), Font 95 (905, flags 3: press, and
@@ -87,4 +91,56 @@ static void DemoTour_fontButtons()
     Demo_ExpectRawText(907, "Cue 2$Arial,10$2");
     Demo_Click(901);
     Demo_Expect({901});
+}
+
+// Dual LED buttons: 904 (release only, variable-pitch label) and 941 (flags 3,
+// label in the system font). Option texts switch the lamps: character 3 the
+// band, 4 the right lamp, 5 the left lamp.
+static void DemoTour_dualLed()
+{
+    Demo_Step("Dual LED 904: band red, right lamp bright green, left lamp blue (/__9AC); text unchanged");
+    Demo_SetText(904, "/__9AC");
+    Demo_ExpectRawText(904, "Mic$ $2");
+    Demo_Pause(50);
+
+    Demo_Step("Dual LED 941: right lamp bright green, left lamp off in grey (/___A7)");
+    Demo_SetText(941, "/___A7");
+    Demo_Pause(50);
+
+    Demo_Step("click Dual LED 904 (flags 2: release) and 941 (flags 3: press, release + 1000)");
+    Demo_Click(904);
+    Demo_Click(941);
+    HWND cue = Demo_Item(941);
+    Demo_ExpectFrom({904, 941, 1941}, {Demo_Item(904), cue, cue});
+
+    Demo_Step("Dual LED labels change; lamps, font field and flags stay");
+    Demo_SetText(904, "Talk");
+    Demo_ExpectRawText(904, "Talk$ $2");
+    Demo_SetText(941, "Live");
+    Demo_ExpectRawText(941, "Live$L$3");
+    Demo_Expect({});
+}
+
+// Font displays with each edge: 906 sunken, 942 raised, 943 hidden (flags 3).
+// The option letters O / N hide and show the edge, R / L raise and sink it.
+static void DemoTour_fontDisplays()
+{
+    Demo_Step("Font display 906: edge hidden (/O), shown again (/N), raised (/R), sunk (/L)");
+    const char *letters[] = {"/O", "/N", "/R", "/L"};
+    for (const char *l : letters) {
+        Demo_SetText(906, l);
+        Demo_Pause(50);
+    }
+    Demo_ExpectRawText(906, "Studio 2$Arial,12$8");
+
+    Demo_Step("Font display 942 in white on red (/__9F) with a new label");
+    Demo_SetText(942, "/__9F");
+    Demo_SetText(942, "On air");
+    Demo_ExpectRawText(942, "On air$Arial,10$0");
+    Demo_Pause(50);
+
+    Demo_Step("click Font display 943 (flags 3): press 943, release 1943; its look stays");
+    Demo_Click(943);
+    HWND plain = Demo_Item(943);
+    Demo_ExpectFrom({943, 1943}, {plain, plain});
 }
