@@ -300,6 +300,7 @@ TEST(S09Fontdisp, NotificationsAndAnUnchangingLook)
         for (WPARAM id : c.ids) want.push_back(CCT_Cmd(id, p));
         EXPECT_EQ(CCT_Commands(), want) << c.text << " style " << c.style << " " << c.steps;
         EXPECT_EQ(CCT_Slot(p, 76), c.state) << c.text << " " << c.steps;
+        EXPECT_FALSE(GetUpdateRect(p, nullptr, FALSE)) << c.text << " " << c.steps;  // nothing to repaint
         if (c.state == 0) {
             EXPECT_EQ(CCT_Slot(p, 71), 0) << c.text << " " << c.steps;
             EXPECT_EQ(CCT_Slot(p, 77), 0) << c.text << " " << c.steps;

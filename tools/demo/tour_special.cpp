@@ -28,7 +28,7 @@ void DemoTour_special()
     Demo_SetText(903, "12:34$20$0");
     Demo_ExpectRawText(903, "12:34$20$0");
     Demo_SetText(906, "0123456789012345678901234567890123456789012345678901234567890123456789");
-    Demo_ExpectRawText(906, "01234567890123456789012345678901234567890123456789012345678");
+    Demo_ExpectRawText(906, "01234567890123456789012345678901234567890123456789012345678$Arial,12$8");
     Demo_SetText(906, "Studio 2$Arial,12$8");
 
     Demo_Step("LED display 903 as a clock: a new time every second, size and flags kept");
