@@ -79,8 +79,9 @@ int CC09Press_Offset(char flagsChar, CC09Offset rule);
 // WM_CREATE: slots 76 = 0, 77 = 0, 71 = 0, 49 = 2 with style 0x0800, else 1.
 void CC09Press_Create(HWND hwnd);
 // WM_LBUTTONDOWN / WM_LBUTTONDBLCLK: ignored while a press is in progress
-// (with blockNeedsLatch: only while the latch is set too); otherwise latch, capture, press notification (flags bit 0), pressed look if
-// the kind draws one at the press.
+// (with blockNeedsLatch: only while the latch is set too); otherwise latch,
+// capture, press notification (flags bit 0), pressed look if the kind draws
+// one at the press.
 void CC09Press_Down(HWND hwnd, const CC09PressKind *kind);
 // WM_MOUSEMOVE (position unsigned): plain or browse tracking by style 0x0100.
 void CC09Press_Move(HWND hwnd, WPARAM wParam, LPARAM lParam, const CC09PressKind *kind);
