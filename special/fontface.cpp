@@ -84,8 +84,13 @@ static const FontKind CHUNKY_KIND = {
 
 int CCfont_ParseAux(const char *aux, char face[CCFONT_FACE_MAX + 1])
 {
+    return CCfont_ParseFaceSize(aux, face, CCFONT_DEFAULT_POINTS);
+}
+
+int CCfont_ParseFaceSize(const char *aux, char face[CCFONT_FACE_MAX + 1], int fallbackPoints)
+{
     face[0] = '\0';
-    if (!aux) return CCFONT_DEFAULT_POINTS;
+    if (!aux) return fallbackPoints;
     const char *comma = strchr(aux, ',');
     size_t n = comma ? (size_t)(comma - aux) : strlen(aux);
     if (n > CCFONT_FACE_MAX) n = CCFONT_FACE_MAX;
@@ -98,7 +103,7 @@ int CCfont_ParseAux(const char *aux, char face[CCFONT_FACE_MAX + 1])
         while (*p == ' ') p++;
         points = (int)CCParseInt32(p);
     }
-    if (points <= 0) return CCFONT_DEFAULT_POINTS;
+    if (points <= 0) return fallbackPoints;
     return points > CCFONT_MAX_POINTS ? CCFONT_MAX_POINTS : points;
 }
 
