@@ -76,7 +76,7 @@ INT_PTR CALLBACK PanelProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 
 BOOL CALLBACK ListControl(HWND ctl, LPARAM)
 {
-    if (GetParent(ctl) != g_panel || GetDlgCtrlID(ctl) == 0xFFFF) return TRUE;  // not labels
+    if (GetParent(ctl) != g_panel || (GetDlgCtrlID(ctl) & 0xFFFF) == 0xFFFF) return TRUE;  // not labels
     const char *kind = CCKit_KindName(ctl);
     char cls[64] = "";
     if (!kind) GetClassNameA(ctl, cls, sizeof cls);
