@@ -36,8 +36,8 @@ install(FILES ${CMAKE_BINARY_DIR}/bin/DotMatrix.ttf DESTINATION ${CC_INSTALL_SYS
 install(FILES ${CMAKE_SOURCE_DIR}/include/kerv_cc.h DESTINATION include)
 
 include(CMakePackageConfigHelpers)
-configure_file(${CMAKE_SOURCE_DIR}/cmake/KervCCConfig.cmake.in ${CMAKE_BINARY_DIR}/sdk/KervCCConfig.cmake @ONLY)
-write_basic_package_version_file(${CMAKE_BINARY_DIR}/sdk/KervCCConfigVersion.cmake
+configure_file(${CMAKE_SOURCE_DIR}/cmake/KervCCConfig.cmake.in ${CMAKE_BINARY_DIR}/sdkconfig/KervCCConfig.cmake @ONLY)
+write_basic_package_version_file(${CMAKE_BINARY_DIR}/sdkconfig/KervCCConfigVersion.cmake
     VERSION ${CC_SDK_VERSION} COMPATIBILITY SameMajorVersion)
-install(FILES ${CMAKE_BINARY_DIR}/sdk/KervCCConfig.cmake ${CMAKE_BINARY_DIR}/sdk/KervCCConfigVersion.cmake
+install(FILES ${CMAKE_BINARY_DIR}/sdkconfig/KervCCConfig.cmake ${CMAKE_BINARY_DIR}/sdkconfig/KervCCConfigVersion.cmake
     DESTINATION lib/cmake/KervCC)

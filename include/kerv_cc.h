@@ -184,9 +184,10 @@ static __inline size_t CCFormatFields(char *out, size_t size, const char *label,
         if (aux[i] == CC_FIELD_SEP) na = i;
     if (nl > room) nl = room;
     if (na > room - nl) na = room - nl;
-    for (i = 0; i < nl; i++) out[n++] = label[i];
+    /* Bounded by size as well, so that no compiler sees a possible overrun. */
+    for (i = 0; i < nl && n + 3 < size; i++) out[n++] = label[i];
     out[n++] = CC_FIELD_SEP;
-    for (i = 0; i < na; i++) out[n++] = aux[i];
+    for (i = 0; i < na && n + 2 < size; i++) out[n++] = aux[i];
     out[n++] = CC_FIELD_SEP;
     out[n++] = CCOptionDigit(flags & 0xF);
     out[n] = '\0';
