@@ -115,7 +115,9 @@ HMODULE LoadKit()
     return h;
 }
 
-const char *KindName(HWND ctl)
+}  // namespace
+
+const char *Demo_KindName(HWND ctl)
 {
     char cls[64] = "";
     GetClassNameA(ctl, cls, sizeof cls);
@@ -146,10 +148,12 @@ const char *KindName(HWND ctl)
     return nullptr;  // not one of the kit's controls
 }
 
+namespace {
+
 // Lists the kit's controls with their places, for people and for scripts.
 BOOL CALLBACK ListControl(HWND ctl, LPARAM)
 {
-    const char *kind = KindName(ctl);
+    const char *kind = Demo_KindName(ctl);
     if (!kind) return TRUE;
     RECT r;
     GetWindowRect(ctl, &r);
