@@ -225,8 +225,15 @@ void Demo_RightClicked(WPARAM, LPARAM lParam)
 {
     POINT pt = {(short)LOWORD(lParam), (short)HIWORD(lParam)};
     g_rightClicks.push_back(pt);
-    HWND over = ChildWindowFromPointEx(Demo_Panel(), pt, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
-    const char *kind = over && over != Demo_Panel() ? Demo_KindName(over) : nullptr;
+    // The kit control under the point (group boxes around it also contain it).
+    HWND over = nullptr;
+    const char *kind = nullptr;
+    for (HWND c = GetWindow(Demo_Panel(), GW_CHILD); c && !kind; c = GetWindow(c, GW_HWNDNEXT)) {
+        RECT r;
+        GetWindowRect(c, &r);
+        MapWindowPoints(nullptr, Demo_Panel(), (POINT *)&r, 2);
+        if (PtInRect(&r, pt) && Demo_KindName(c)) over = c, kind = Demo_KindName(c);
+    }
     if (kind)
         Demo_Log("WM_RBUTTONDOWN x=%ld y=%ld over=%d %s \"%s\": right click passed to the panel", pt.x, pt.y,
                  GetDlgCtrlID(over), kind, Demo_Label(over).c_str());

@@ -81,7 +81,7 @@ const Row kRows[] = {
     {"LED display", true, CC09_KIND_LED_DISPLAY, 110, 32, "12:34$20$0", {}, false, true,
      {{"yellow on blue /4B", 0, nullptr, 0, 0, {"/4B"}}, {"size 12", 0, "READY$12$0", 0, 0, {}}}},
     {"Dual LED button", true, CC09_KIND_DUAL_LED, 56, 56, "Mic$ $2", {}, true, true,
-     {{"/9F", 0, "Talk$ $2", 0, 0, {"/9F"}}}},
+     {{"lamps /__9AC", 0, "Talk$ $2", 0, 0, {"/__9AC"}}, {"system font, /___A7", 0, "Cue$L$3", 0, 0, {"/___A7"}}}},
     {"Font button 95", true, CC09_KIND_FONT_BUTTON_95, 90, 24, "Next$AuxText$3", {}, true, true,
      {{"Tahoma 9", 0, "Skip$Tahoma,9$3", 0, 0, {}}, {"blue /CF", 0, nullptr, 0, 0, {"/CF"}}}},
     {"Font display", true, CC09_KIND_FONT_DISPLAY, 110, 30, "Studio 2$Arial,12$8", {}, false, true,
