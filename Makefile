@@ -2,7 +2,8 @@
 # DEMO_ARGS passes options to the demo, e.g. make demo DEMO_ARGS=--interactive
 # `bench` runs the benchmark (table printed, rows in build/bench/bench.csv);
 # `install` puts the SDK (DLLs, font, import libraries, header, package config)
-# under PREFIX (default <build>/sdk); `gallery` renders docs/gallery.png.
+# under PREFIX (default <build>/sdk); `gallery` renders docs/gallery.png and
+# docs/panel.png (the demo panel after its tour).
 # BENCH_ARGS passes options (e.g. --profile), BENCH_BEFORE=<revision> measures
 # that revision's library beside this one.
 BUILD ?= build
@@ -43,7 +44,7 @@ install: build
 
 gallery: bootstrap
 	@$(MAKE) --no-print-directory build
-	@sh tools/gallery/run-gallery.sh $(BUILD) docs/gallery.png
+	@sh tools/gallery/run-gallery.sh $(BUILD) docs
 
 clean:
 	rm -rf $(BUILD)
