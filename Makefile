@@ -1,13 +1,17 @@
 # Build, test and demo. `test` and `demo` install what is missing first.
 # DEMO_ARGS passes options to the demo, e.g. make demo DEMO_ARGS=--interactive
 # `bench` runs the benchmark (table printed, rows in build/bench/bench.csv);
+# `install` puts the SDK (DLLs, font, import libraries, header, package config)
+# under PREFIX (default <build>/sdk); `gallery` renders docs/gallery.png and
+# docs/panel.png (the demo panel after its tour).
 # BENCH_ARGS passes options (e.g. --profile), BENCH_BEFORE=<revision> measures
 # that revision's library beside this one.
 BUILD ?= build
 JOBS ?= 2
 export WINEPREFIX ?= $(CURDIR)/$(BUILD)/wine
 
-.PHONY: all bootstrap configure build test demo bench clean
+.PHONY: all bootstrap configure build test demo bench install gallery clean
+PREFIX ?= $(CURDIR)/$(BUILD)/sdk
 
 all: build
 
@@ -34,6 +38,13 @@ demo: bootstrap
 bench: bootstrap
 	@$(MAKE) --no-print-directory build
 	@sh tools/bench/run-bench.sh $(BUILD) $(BENCH_BEFORE) -- $(BENCH_ARGS)
+
+install: build
+	@cmake --install $(BUILD) --prefix $(PREFIX)
+
+gallery: bootstrap
+	@$(MAKE) --no-print-directory build
+	@sh tools/gallery/run-gallery.sh $(BUILD) docs
 
 clean:
 	rm -rf $(BUILD)

@@ -35,6 +35,29 @@ grep -q "MISMATCH" "$out/log.txt" && fail "mismatch"
 size=$(od -An -tu1 -j16 -N8 "$out/panel.png" | awk '{print $1*16777216+$2*65536+$3*256+$4 " x " $5*16777216+$6*65536+$7*256+$8}')
 grep -q "^demo: panel client $size at" "$out/log.txt" || fail "screenshot size $size differs from the panel's"
 
+# Broken installations: a copy of the system path without the libraries'
+# folder, without the sibling, without the font. A clear message, status 2.
+lib=$build/demo/install/studio/windows/lib
+for missing in folder KERV_CC.DLL KERV_CC09.DLL DotMatrix.ttf; do
+    rm -rf "$out/broken"
+    mkdir -p "$out/broken/studio/windows"
+    case $missing in
+    folder) want="no installation at the system path" ;;
+    KERV_CC.DLL) want="the standard library is missing" ;;
+    KERV_CC09.DLL) want="the special library (sibling of KERV_CC.DLL) is missing" ;;
+    *) want="the Dot-Matrix font is missing" ;;
+    esac
+    if [ $missing != folder ]; then
+        cp -r "$lib" "$out/broken/studio/windows/lib"
+        rm "$out/broken/studio/windows/lib/$missing"
+    fi
+    CC_ROOT="Z:$(printf '%s' "$out/broken" | tr / '\\')" CC_SYSTEM=studio \
+        "$build/wine-run.sh" "$build/demo/ccdemo.exe" >"$out/broken.txt" 2>/dev/null
+    rc=$?
+    [ $rc -eq 2 ] || fail "without $missing: exit status $rc, expected 2 ($(cat "$out/broken.txt"))"
+    grep -qF "demo: $want" "$out/broken.txt" || fail "without $missing: no message '$want'"
+done
+
 # Pixel colours need ImageMagick (installed by the bootstrap).
 command -v convert >/dev/null || exit 0
 pixel() {  # id dx dy -> "r,g,b" of the screenshot pixel at the control's top-left + (dx, dy)

@@ -25,7 +25,13 @@ std::string CCKit_Env(const char *name)
 HMODULE CCKit_Load(std::string *why, std::string *lines)
 {
     if (CCKit_Env("CC_ROOT").empty() || CCKit_Env("CC_SYSTEM").empty()) {
-        std::string root = CCKit_ProgramDir() + "\\install";
+        // The demo installation beside the program (a build), else the SDK tree
+        // the program is installed in (<prefix>\bin, <prefix>\studio\windows\lib).
+        std::string here = CCKit_ProgramDir(), root = here + "\\install";
+        std::string sdk = here + "\\..";
+        if (GetFileAttributesA((root + "\\studio\\windows\\lib\\KERV_CC.DLL").c_str()) == INVALID_FILE_ATTRIBUTES &&
+            GetFileAttributesA((sdk + "\\studio\\windows\\lib\\KERV_CC.DLL").c_str()) != INVALID_FILE_ATTRIBUTES)
+            root = sdk;
         SetEnvironmentVariableA("CC_ROOT", root.c_str());
         SetEnvironmentVariableA("CC_SYSTEM", "studio");
     }

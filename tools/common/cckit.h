@@ -12,7 +12,8 @@ std::string CCKit_ProgramDir();
 std::string CCKit_Env(const char *name);
 
 // Loads KERV_CC.DLL from the installation's system path (CC_ROOT\CC_SYSTEM\windows\lib;
-// both default to "<program dir>\install" and "studio"), which
+// both default to "<program dir>\install" and "studio", or to the SDK tree
+// the program is installed in: "<program dir>\.." and "studio"), which
 // loads the installed siblings, after registering the Dot-Matrix typeface
 // found there for this process. Null on failure, with *why saying what is
 // missing; *lines says what was found (for logs).

@@ -49,7 +49,9 @@ void Usage()
            "  headless (default): runs the scripted tour, writes the screenshot, exits\n"
            "  --interactive       stays open for real input until the panel is closed\n"
            "  --strict            exit status 3 when a tour step got other notifications\n"
-           "  --png FILE          screenshot file (default: panel.png beside the program)\n");
+           "  --png FILE          screenshot file (default: panel.png beside the program)\n"
+           "exit status: 0 done, 2 bad arguments or an incomplete installation (said why),\n"
+           "  3 (--strict) a tour step got other notifications than expected\n");
 }
 
 // 0 ok, 1 help shown, 2 bad arguments.
@@ -97,10 +99,32 @@ HMODULE LoadKit()
     }
     std::string lib = Env("CC_ROOT") + "\\" + Env("CC_SYSTEM") + "\\windows\\lib";
     Demo_Log("demo: system path %s", lib.c_str());
+    // What a panel needs there, checked first so that a broken installation
+    // gives a message rather than a panel of blank windows.
+    DWORD attr = GetFileAttributesA(lib.c_str());
+    if (attr == INVALID_FILE_ATTRIBUTES || !(attr & FILE_ATTRIBUTE_DIRECTORY)) {
+        Demo_Log("demo: no installation at the system path %s (set CC_ROOT and CC_SYSTEM)", lib.c_str());
+        return nullptr;
+    }
+    struct Need {
+        const char *file, *what;
+    } const needs[] = {{"KERV_CC.DLL", "the standard library"},
+                       {"KERV_CC09.DLL", "the special library (sibling of KERV_CC.DLL)"},
+                       {"DotMatrix.ttf", "the Dot-Matrix font"}};
+    for (const Need &n : needs) {
+        attr = GetFileAttributesA((lib + "\\" + n.file).c_str());
+        if (attr == INVALID_FILE_ATTRIBUTES || (attr & FILE_ATTRIBUTE_DIRECTORY)) {
+            Demo_Log("demo: %s is missing: %s\\%s", n.what, lib.c_str(), n.file);
+            return nullptr;
+        }
+    }
     // The LED displays name the Dot-Matrix typeface, installed beside the libraries.
     std::string font = lib + "\\DotMatrix.ttf";
-    int fonts = AddFontResourceExA(font.c_str(), FR_PRIVATE, nullptr);
-    Demo_Log("demo: font %s %s", font.c_str(), fonts ? "registered" : "MISSING");
+    if (!AddFontResourceExA(font.c_str(), FR_PRIVATE, nullptr)) {
+        Demo_Log("demo: the Dot-Matrix font %s cannot be registered", font.c_str());
+        return nullptr;
+    }
+    Demo_Log("demo: font %s registered", font.c_str());
     std::string dll = lib + "\\KERV_CC.DLL";
     HMODULE h = LoadLibraryA(dll.c_str());
     if (!h) {
@@ -111,11 +135,17 @@ HMODULE LoadKit()
     bool std = GetClassInfoA(nullptr, KERV_CC_CLASS, &wc) != 0;
     bool s09 = GetClassInfoA(nullptr, KERV_CC09_CLASS, &wc) != 0;
     Demo_Log("demo: loaded KERV_CC.DLL; class %s %s; class %s %s", KERV_CC_CLASS,
-             std ? "registered" : "MISSING", KERV_CC09_CLASS, s09 ? "registered" : "not installed");
+             std ? "registered" : "MISSING", KERV_CC09_CLASS, s09 ? "registered" : "MISSING");
+    if (!std || !s09) {
+        Demo_Log("demo: %s did not register its classes", std ? "the sibling KERV_CC09.DLL" : "KERV_CC.DLL");
+        return nullptr;
+    }
     return h;
 }
 
-const char *KindName(HWND ctl)
+}  // namespace
+
+const char *Demo_KindName(HWND ctl)
 {
     char cls[64] = "";
     GetClassNameA(ctl, cls, sizeof cls);
@@ -146,10 +176,12 @@ const char *KindName(HWND ctl)
     return nullptr;  // not one of the kit's controls
 }
 
+namespace {
+
 // Lists the kit's controls with their places, for people and for scripts.
 BOOL CALLBACK ListControl(HWND ctl, LPARAM)
 {
-    const char *kind = KindName(ctl);
+    const char *kind = Demo_KindName(ctl);
     if (!kind) return TRUE;
     RECT r;
     GetWindowRect(ctl, &r);
@@ -211,7 +243,7 @@ int main(int argc, char **argv)
     g_interactive = opt.interactive;
     g_png = opt.png.empty() ? ProgramDir() + "\\panel.png" : opt.png;
 
-    if (!LoadKit()) return 1;
+    if (!LoadKit()) return 2;  // the installation is incomplete: said why above
     g_panel = CreateDialogParamA(GetModuleHandleA(nullptr), DEMO_PANEL_TEMPLATE, nullptr, PanelProc, 0);
     if (!g_panel) {
         Demo_Log("demo: cannot create the panel (error %lu)", (unsigned long)GetLastError());

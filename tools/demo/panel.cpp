@@ -105,12 +105,38 @@ std::string Demo_Label(HWND ctl)
     return buf;
 }
 
+std::string Demo_Meaning(HWND ctl, int id)
+{
+    const char *kind = ctl ? Demo_KindName(ctl) : nullptr;
+    if (!kind) return "from a window that is not a kit control";
+    std::string k = kind;
+    int own = GetDlgCtrlID(ctl);
+    bool second = id == own + CC_RELEASE_OFFSET;
+    if (id != own && !second) return "with an id that is not the control's";
+    if (k == "Button" || k == "LED" || k == "Dest" || k == "Multi") return "clicked (released over it)";
+    if (k == "Browse") return "pressed or rolled onto";
+    if (k == "Touch") return "pressed";
+    if (k == "Flat") return second ? "released" : "pressed";
+    if (k == "Bitmap") return "clicked (framed) or pressed (unframed)";
+    if (k == "VFader" || k == "HFader") return "moved, value " + Demo_Label(ctl);
+    // Special kinds: the flags digit, the last character of the whole text.
+    char raw[256] = "";
+    SendMessageA(ctl, CC_GETRAWTEXT, sizeof raw, (LPARAM)raw);
+    size_t n = strlen(raw);
+    int flags = n ? (raw[n - 1] >= 'A' ? (raw[n - 1] & 0xF) + 9 : raw[n - 1] - '0') & 0xF : 0;
+    if (second) return "released";
+    if (k == "Repeat") return "pressed (and repeating while held)";
+    return (flags & CC09_FLAG_PRESS) ? "pressed" : "released";
+}
+
 void Demo_Notified(WPARAM wParam, LPARAM lParam)
 {
     g_notes.push_back({wParam, lParam});
     HWND from = (HWND)lParam;
-    Demo_Log("WM_COMMAND id=%u code=%u hwnd=0x%08lX label=\"%s\"", (unsigned)LOWORD(wParam),
-             (unsigned)HIWORD(wParam), (unsigned long)(ULONG_PTR)from, Demo_Label(from).c_str());
+    const char *kind = from ? Demo_KindName(from) : nullptr;
+    Demo_Log("WM_COMMAND id=%u code=%u from=%d %s \"%s\": %s", (unsigned)LOWORD(wParam), (unsigned)HIWORD(wParam),
+             from ? GetDlgCtrlID(from) : 0, kind ? kind : "window", Demo_Label(from).c_str(),
+             Demo_Meaning(from, (int)LOWORD(wParam)).c_str());
     for (const Reaction &r : g_reactions)
         if (from && (WPARAM)r.id == wParam) r.fn(from);
 }
@@ -126,6 +152,10 @@ static bool Check(const std::vector<int> &want, const std::vector<HWND> &from)
     bool ok = want.size() == g_notes.size() && from.size() == want.size();
     for (size_t i = 0; i < g_notes.size(); i++) {
         got.push_back((int)g_notes[i].wParam);
+        // A notification must come from a kit control with its own id (or id + 1000).
+        if (Demo_Meaning((HWND)g_notes[i].lParam, (int)LOWORD(g_notes[i].wParam)).compare(0, 5, "with ") == 0 ||
+            !Demo_KindName((HWND)g_notes[i].lParam))
+            ok = false;
         if (ok && (g_notes[i].wParam != (WPARAM)want[i] || (HWND)g_notes[i].lParam != from[i])) ok = false;
     }
     if (ok) {
@@ -195,7 +225,20 @@ void Demo_RightClicked(WPARAM, LPARAM lParam)
 {
     POINT pt = {(short)LOWORD(lParam), (short)HIWORD(lParam)};
     g_rightClicks.push_back(pt);
-    Demo_Log("WM_RBUTTONDOWN x=%ld y=%ld", pt.x, pt.y);
+    // The kit control under the point (group boxes around it also contain it).
+    HWND over = nullptr;
+    const char *kind = nullptr;
+    for (HWND c = GetWindow(Demo_Panel(), GW_CHILD); c && !kind; c = GetWindow(c, GW_HWNDNEXT)) {
+        RECT r;
+        GetWindowRect(c, &r);
+        MapWindowPoints(nullptr, Demo_Panel(), (POINT *)&r, 2);
+        if (PtInRect(&r, pt) && Demo_KindName(c)) over = c, kind = Demo_KindName(c);
+    }
+    if (kind)
+        Demo_Log("WM_RBUTTONDOWN x=%ld y=%ld over=%d %s \"%s\": right click passed to the panel", pt.x, pt.y,
+                 GetDlgCtrlID(over), kind, Demo_Label(over).c_str());
+    else
+        Demo_Log("WM_RBUTTONDOWN x=%ld y=%ld", pt.x, pt.y);
 }
 
 bool Demo_ExpectRightClicks(std::initializer_list<int> ids)

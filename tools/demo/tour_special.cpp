@@ -148,6 +148,21 @@ static void DemoTour_pictureAndRepeat()
     wsprintfA(level, "%d", s_level);
     Demo_ExpectText(917, level);
 
+    Demo_Step("Repeat Down 915 held, then the pointer leaves it: the repeats stop");
+    Demo_MoveTo(915);
+    Demo_Down();
+    Demo_Pause(700);
+    Demo_MoveBelow(915, 4);
+    Demo_Pause(100);
+    Demo_ExpectCount(915, 1, 8);
+    Demo_Step("Repeat Down 915: the button still held outside for 0.7 s: no more steps");
+    Demo_Pause(700);
+    Demo_Up();
+    Demo_Pause(100);
+    Demo_Expect({});
+    wsprintfA(level, "%d", s_level);
+    Demo_ExpectText(917, level);
+
     Demo_Step("click Repeat Down 915: one step down");
     Demo_Click(915);
     Demo_Pause(300);
