@@ -22,19 +22,19 @@ for f in bin/KERV_CC.DLL bin/KERV_CC09.DLL bin/DotMatrix.ttf lib/libkerv_cc.dll.
          studio/windows/lib/KERV_CC.DLL studio/windows/lib/KERV_CC09.DLL studio/windows/lib/DotMatrix.ttf; do
     [ -f "$out/prefix/$f" ] || fail "installation lacks $f"
 done
-"$cmake" -S "$src/examples/panel" -B "$out/example" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+"$cmake" -S "$src/examples/sdk_panel" -B "$out/example" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
     -DCMAKE_PREFIX_PATH="$out/prefix" >"$out/configure.txt" 2>&1 || { cat "$out/configure.txt"; fail "configure failed"; }
 "$cmake" --build "$out/example" >"$out/build.txt" 2>&1 || { cat "$out/build.txt"; fail "build failed"; }
 
 winpath() { printf 'Z:%s' "$1" | tr / '\\'; }
 run() {  # CC_ROOT -> log.txt, returns the exit status
-    CC_ROOT=$(winpath "$1") CC_SYSTEM=studio "$build/wine-run.sh" "$out/example/ccpanel.exe" >"$out/log.txt" 2>/dev/null
+    CC_ROOT=$(winpath "$1") CC_SYSTEM=studio "$build/wine-run.sh" "$out/example/sdkpanel.exe" >"$out/log.txt" 2>/dev/null
 }
 run "$out/prefix"
 rc=$?
 [ $rc -eq 0 ] || fail "exit status $rc with the installation"
-grep -q '^ccpanel: ListClasses: 1 class(es), first "VEK_CC_Button"' "$out/log.txt" || fail "import library not bound"
-grep -q '^ccpanel: 7 notifications, as expected' "$out/log.txt" || fail "notifications"
+grep -q '^sdkpanel: ListClasses: 1 class(es), first "VEK_CC_Button"' "$out/log.txt" || fail "import library not bound"
+grep -q '^sdkpanel: 7 notifications, as expected' "$out/log.txt" || fail "notifications"
 
 # Broken installations: a copy of the system path without one file each.
 sys=studio/windows/lib
@@ -55,7 +55,7 @@ for missing in none KERV_CC.DLL KERV_CC09.DLL DotMatrix.ttf; do
     run "$out/broken"
     rc=$?
     [ $rc -eq 2 ] || fail "without $missing: exit status $rc, expected 2"
-    grep -qF "ccpanel: $want" "$out/log.txt" || fail "without $missing: no message '$want'"
+    grep -qF "sdkpanel: $want" "$out/log.txt" || fail "without $missing: no message '$want'"
 done
 echo "sdk_example: ok"
 exit 0
