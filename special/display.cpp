@@ -130,11 +130,6 @@ LRESULT CCledisp_Msg(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         CCSetSlot(hwnd, 6, 9);
         CC09Press_Create(hwnd);
         return 0;
-    case WM_ENABLE:
-        CCSetSlot(hwnd, 2, wParam ? 1 : 0);
-        if (wParam) CCRepaint(hwnd);
-        else CCledisp_DrawDisabled(hwnd);
-        return 0;
     case WM_SETTEXT: {
         char text[CC09_TEXT_MAX + 1];
         CCCopyText(text, sizeof text, lParam ? (const char *)lParam : "");

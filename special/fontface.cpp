@@ -239,15 +239,6 @@ static LRESULT Handle(const FontKind &k, HWND hwnd, UINT msg, WPARAM wParam, LPA
         if (k.keepsDownLook) CCSetSlot(hwnd, FONT_SLOT_DOWNLOOK, 0);
         if (k.frameColour >= 0) CCSetSlot(hwnd, 4, k.frameColour);
         return 0;
-    case WM_ENABLE:
-        CCSetSlot(hwnd, 2, wParam ? 1 : 0);
-        if (wParam) {
-            InvalidateRect(hwnd, nullptr, FALSE);
-            UpdateWindow(hwnd);
-        } else {
-            k.press->drawDisabled(hwnd);
-        }
-        return 0;
     case WM_SETTEXT: {
         char copy[FONT_TEXT];
         CCCopyText(copy, sizeof copy, (const char *)lParam);

@@ -134,11 +134,6 @@ LRESULT CCfontdisp_Msg(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         CCSetSlot(hwnd, 7, 8);
         CCSetSlot(hwnd, 8, 0);
         return 0;
-    case WM_ENABLE:
-        CCSetSlot(hwnd, 2, wParam ? 1 : 0);
-        if (wParam) CCRepaint(hwnd);
-        else CCfontdisp_DrawDisabled(hwnd);
-        return 0;
     case WM_SETTEXT: {
         char text[CC09_TEXT_MAX + 1];
         CCCopyText(text, sizeof text, lParam ? (const char *)lParam : "");

@@ -208,6 +208,15 @@ bool CC09Press_Message(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
     case WM_LBUTTONUP:
         CC09Press_Up(hwnd, lParam, kind);
         break;
+    case WM_ENABLE:
+        CCSetSlot(hwnd, 2, wParam ? 1 : 0);
+        if (wParam) {
+            CCRepaint(hwnd);
+        } else {
+            Draw(kind->drawDisabled, hwnd);
+            Draw(kind->letGo, hwnd);  // a disabled control acts on no press
+        }
+        break;
     default:
         return false;
     }

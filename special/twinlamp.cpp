@@ -156,11 +156,6 @@ LRESULT CCdualled_Msg(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         CCSetSlot(hwnd, CC09_SLOT_STATE, 1);
         CCSetSlot(hwnd, TWIN_SLOT_DOWNLOOK, 0);
         return 0;
-    case WM_ENABLE:
-        CCSetSlot(hwnd, 2, wParam ? 1 : 0);
-        if (wParam) CCRepaint(hwnd);
-        else CCdualled_DrawDisabled(hwnd);
-        return 0;
     case WM_SETTEXT: {
         char text[CC09_TEXT_MAX + 1];
         CCCopyText(text, sizeof text, lParam ? (const char *)lParam : "");
