@@ -23,7 +23,7 @@ for f in bin/KERV_CC.DLL bin/KERV_CC09.DLL bin/DotMatrix.ttf lib/libkerv_cc.dll.
          bin/ccpanel bin/ccpanel.exe; do
     [ -f "$out/prefix/$f" ] || fail "installation lacks $f"
 done
-"$cmake" -S "$src/examples/panel" -B "$out/example" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+"$cmake" -S "$src/examples/sdk_panel" -B "$out/example" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
     -DCMAKE_PREFIX_PATH="$out/prefix" >"$out/configure.txt" 2>&1 || { cat "$out/configure.txt"; fail "configure failed"; }
 "$cmake" --build "$out/example" >"$out/build.txt" 2>&1 || { cat "$out/build.txt"; fail "build failed"; }
 
@@ -33,13 +33,13 @@ CCPANEL_WINE="$build/wine-run.sh" "$out/prefix/bin/ccpanel" "$src/examples/panel
     { cat "$out/runner.txt"; fail "installed ccpanel failed"; }
 grep -q '^control 101 DualLED' "$out/runner.txt" || { cat "$out/runner.txt"; fail "installed ccpanel listed no controls"; }
 run() {  # CC_ROOT -> log.txt, returns the exit status
-    CC_ROOT=$(winpath "$1") CC_SYSTEM=studio "$build/wine-run.sh" "$out/example/studiopanel.exe" >"$out/log.txt" 2>/dev/null
+    CC_ROOT=$(winpath "$1") CC_SYSTEM=studio "$build/wine-run.sh" "$out/example/sdkpanel.exe" >"$out/log.txt" 2>/dev/null
 }
 run "$out/prefix"
 rc=$?
 [ $rc -eq 0 ] || fail "exit status $rc with the installation"
-grep -q '^studiopanel: ListClasses: 1 class(es), first "VEK_CC_Button"' "$out/log.txt" || fail "import library not bound"
-grep -q '^studiopanel: 7 notifications, as expected' "$out/log.txt" || fail "notifications"
+grep -q '^sdkpanel: ListClasses: 1 class(es), first "VEK_CC_Button"' "$out/log.txt" || fail "import library not bound"
+grep -q '^sdkpanel: 7 notifications, as expected' "$out/log.txt" || fail "notifications"
 
 # Broken installations: a copy of the system path without one file each.
 sys=studio/windows/lib
@@ -60,7 +60,7 @@ for missing in none KERV_CC.DLL KERV_CC09.DLL DotMatrix.ttf; do
     run "$out/broken"
     rc=$?
     [ $rc -eq 2 ] || fail "without $missing: exit status $rc, expected 2"
-    grep -qF "studiopanel: $want" "$out/log.txt" || fail "without $missing: no message '$want'"
+    grep -qF "sdkpanel: $want" "$out/log.txt" || fail "without $missing: no message '$want'"
 done
 echo "sdk_example: ok"
 exit 0

@@ -23,7 +23,7 @@ static int s_noteCount;
 
 static int Fail(const char *what, const char *path)
 {
-    printf("studiopanel: %s: %s\n", what, path);
+    printf("sdkpanel: %s: %s\n", what, path);
     return 2;
 }
 
@@ -140,9 +140,9 @@ static int SelfTest(HWND dlg)
     for (i = 0; ok && i < n; i++) ok = got[i] == want[i];
     SendDlgItemMessageA(dlg, ID_CUE, CC_GETRAWTEXT, sizeof raw, (LPARAM)raw);
     GetDlgItemTextA(dlg, ID_CUE, label, sizeof label);
-    printf("studiopanel: Cue text \"%s\", label \"%s\"\n", raw, label);
+    printf("sdkpanel: Cue text \"%s\", label \"%s\"\n", raw, label);
     if (strcmp(raw, "Cue$Arial,10$3") || strcmp(label, "Cue")) ok = 0;
-    printf("studiopanel: %d notifications, %s\n", s_noteCount, ok ? "as expected" : "NOT as expected");
+    printf("sdkpanel: %d notifications, %s\n", s_noteCount, ok ? "as expected" : "NOT as expected");
     return ok ? 0 : 1;
 }
 
@@ -162,7 +162,7 @@ int main(int argc, char **argv)
         return Fail("set CC_ROOT to the installation and CC_SYSTEM to its system folder", "unset or too long");
     if (snprintf(s_sysPath, sizeof s_sysPath, "%s\\%s\\windows\\lib", root, sys) >= (int)sizeof s_sysPath)
         return Fail("system path too long", root);
-    printf("studiopanel: system path %s\n", s_sysPath);
+    printf("sdkpanel: system path %s\n", s_sysPath);
     {
         DWORD a = GetFileAttributesA(s_sysPath);
         if (a == INVALID_FILE_ATTRIBUTES || !(a & FILE_ATTRIBUTE_DIRECTORY))
@@ -185,14 +185,14 @@ int main(int argc, char **argv)
     list = ListClasses(NULL, 0x300, NULL, NULL);
     if (list) {
         const char *p = (const char *)GlobalLock(list);
-        if (p) printf("studiopanel: ListClasses: %d class(es), first \"%.20s\"\n", *(const short *)p, p + 14);
+        if (p) printf("sdkpanel: ListClasses: %d class(es), first \"%.20s\"\n", *(const short *)p, p + 14);
         GlobalUnlock(list);
         GlobalFree(list);
     }
 
     dlg = CreateDialogParamA(GetModuleHandleA(NULL), "PANEL", NULL, PanelProc, 0);
     if (!dlg) {
-        printf("studiopanel: the panel cannot be created (error %lu)\n", (unsigned long)GetLastError());
+        printf("sdkpanel: the panel cannot be created (error %lu)\n", (unsigned long)GetLastError());
         rc = 2;
     } else {
         SetUp(dlg);
