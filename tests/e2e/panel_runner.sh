@@ -55,11 +55,11 @@ check 1 "wrong.txt:2: FAILED expect: expected \[402\], got \[401\]" "$src/exampl
 check 2 "missing.rc: no such template" missing.rc
 mkdir -p empty
 CC_ROOT="Z:$(printf '%s' "$out/empty" | tr / '\\')" CC_SYSTEM=none \
-    check 3 "cannot load" "$src/examples/panels/routing.rc"
+    check 3 "ccpanel: no installation at the system path" "$src/examples/panels/routing.rc"
 # An installation with the standard library only: the special controls' class is missing.
 mkdir -p solo/studio/windows/lib
 cp "$build/demo/install/studio/windows/lib/KERV_CC.DLL" solo/studio/windows/lib/
 CC_ROOT="Z:$(printf '%s' "$out/solo" | tr / '\\')" CC_SYSTEM=studio \
-    check 3 "is a sibling library missing" "$src/examples/panels/talkback.rc"
+    check 3 "ccpanel: the special library (sibling of KERV_CC.DLL) is missing" "$src/examples/panels/talkback.rc"
 [ $failed -eq 0 ] && echo "panel_runner: 3 panels and 8 bad inputs as expected"
 exit $failed

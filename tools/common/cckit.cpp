@@ -22,32 +22,77 @@ std::string CCKit_Env(const char *name)
     return (n == 0 || n >= sizeof buf) ? std::string() : std::string(buf, n);
 }
 
-HMODULE CCKit_Load(std::string *why, std::string *lines)
+void CCKit_DefaultRoot(const std::string &root)
 {
-    if (CCKit_Env("CC_ROOT").empty() || CCKit_Env("CC_SYSTEM").empty()) {
-        // The demo installation beside the program (a build), else the SDK tree
-        // the program is installed in (<prefix>\bin, <prefix>\studio\windows\lib).
-        std::string here = CCKit_ProgramDir(), root = here + "\\install";
-        std::string sdk = here + "\\..";
-        if (GetFileAttributesA((root + "\\studio\\windows\\lib\\KERV_CC.DLL").c_str()) == INVALID_FILE_ATTRIBUTES &&
-            GetFileAttributesA((sdk + "\\studio\\windows\\lib\\KERV_CC.DLL").c_str()) != INVALID_FILE_ATTRIBUTES)
-            root = sdk;
-        SetEnvironmentVariableA("CC_ROOT", root.c_str());
-        SetEnvironmentVariableA("CC_SYSTEM", "studio");
+    if (!CCKit_Env("CC_ROOT").empty() && !CCKit_Env("CC_SYSTEM").empty()) return;
+    SetEnvironmentVariableA("CC_ROOT", root.c_str());
+    SetEnvironmentVariableA("CC_SYSTEM", "studio");
+}
+
+namespace {
+
+struct Logger {
+    const char *who;
+    void (*log)(const char *line);
+    void operator()(const std::string &text) const
+    {
+        std::string line = std::string(who) + ": " + text;
+        log(line.c_str());
     }
+};
+
+bool IsFile(const std::string &path)
+{
+    DWORD a = GetFileAttributesA(path.c_str());
+    return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+}  // namespace
+
+HMODULE CCKit_Load(const char *who, void (*log)(const char *line))
+{
+    Logger say = {who, log};
     std::string lib = CCKit_Env("CC_ROOT") + "\\" + CCKit_Env("CC_SYSTEM") + "\\windows\\lib";
+    say("system path " + lib);
+    // What a panel needs there, checked first so that a broken installation
+    // gives a message rather than a panel of blank windows.
+    DWORD attr = GetFileAttributesA(lib.c_str());
+    if (attr == INVALID_FILE_ATTRIBUTES || !(attr & FILE_ATTRIBUTE_DIRECTORY)) {
+        say("no installation at the system path " + lib + " (set CC_ROOT and CC_SYSTEM)");
+        return nullptr;
+    }
+    struct Need {
+        const char *file, *what;
+    } const needs[] = {{"KERV_CC.DLL", "the standard library"},
+                       {"KERV_CC09.DLL", "the special library (sibling of KERV_CC.DLL)"},
+                       {"DotMatrix.ttf", "the Dot-Matrix font"}};
+    for (const Need &n : needs)
+        if (!IsFile(lib + "\\" + n.file)) {
+            say(std::string(n.what) + " is missing: " + lib + "\\" + n.file);
+            return nullptr;
+        }
+    // The LED displays name the Dot-Matrix typeface, installed beside the libraries.
     std::string font = lib + "\\DotMatrix.ttf";
-    int fonts = AddFontResourceExA(font.c_str(), FR_PRIVATE, nullptr);
+    if (!AddFontResourceExA(font.c_str(), FR_PRIVATE, nullptr)) {
+        say("the Dot-Matrix font " + font + " cannot be registered");
+        return nullptr;
+    }
+    say("font " + font + " registered");
     std::string dll = lib + "\\KERV_CC.DLL";
     HMODULE h = LoadLibraryA(dll.c_str());
+    if (!h) {
+        say("cannot load " + dll + " (error " + std::to_string(GetLastError()) + ")");
+        return nullptr;
+    }
     WNDCLASSA wc;
-    bool std = h && GetClassInfoA(nullptr, KERV_CC_CLASS, &wc) != 0;
-    bool s09 = h && GetClassInfoA(nullptr, KERV_CC09_CLASS, &wc) != 0;
-    *lines = "system path " + lib + "\nfont " + font + (fonts ? " registered" : " MISSING") + "\n" +
-             "KERV_CC.DLL " + (h ? "loaded" : "MISSING") + "; class " + KERV_CC_CLASS +
-             (std ? " registered" : " missing") + "; class " + KERV_CC09_CLASS +
-             (s09 ? " registered" : " not installed");
-    if (!h) *why = "cannot load " + dll + " (error " + std::to_string(GetLastError()) + ")";
+    bool std = GetClassInfoA(nullptr, KERV_CC_CLASS, &wc) != 0;
+    bool s09 = GetClassInfoA(nullptr, KERV_CC09_CLASS, &wc) != 0;
+    say(std::string("loaded KERV_CC.DLL; class ") + KERV_CC_CLASS + (std ? " registered" : " MISSING") + "; class " +
+        KERV_CC09_CLASS + (s09 ? " registered" : " MISSING"));
+    if (!std || !s09) {
+        say(std::string(std ? "the sibling KERV_CC09.DLL" : "KERV_CC.DLL") + " did not register its classes");
+        return nullptr;
+    }
     return h;
 }
 

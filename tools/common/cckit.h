@@ -11,13 +11,15 @@ std::string CCKit_ProgramDir();
 // An environment variable, empty when unset.
 std::string CCKit_Env(const char *name);
 
-// Loads KERV_CC.DLL from the installation's system path (CC_ROOT\CC_SYSTEM\windows\lib;
-// both default to "<program dir>\install" and "studio", or to the SDK tree
-// the program is installed in: "<program dir>\.." and "studio"), which
-// loads the installed siblings, after registering the Dot-Matrix typeface
-// found there for this process. Null on failure, with *why saying what is
-// missing; *lines says what was found (for logs).
-HMODULE CCKit_Load(std::string *why, std::string *lines);
+// Sets CC_ROOT to root and CC_SYSTEM to "studio" unless both are set already.
+void CCKit_DefaultRoot(const std::string &root);
+
+// Loads KERV_CC.DLL from the installation's system path
+// (CC_ROOT\CC_SYSTEM\windows\lib), which loads the installed siblings, after checking that the
+// standard library, its sibling KERV_CC09.DLL and the Dot-Matrix font are there
+// and registering the font for this process. Each finding goes to log as a line
+// "<who>: ..."; null when the installation is incomplete (the last line says why).
+HMODULE CCKit_Load(const char *who, void (*log)(const char *line));
 
 // Kind of one of the kit's controls ("Button", "LEDDisplay", ...), "inert" for a
 // kit window of no kind, null for any other window.

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "cccapture.h"
+#include "cckit.h"
 #include "demo.h"
 #include "demo_internal.h"
 #include "kerv_cc.h"
@@ -71,110 +72,11 @@ int ParseArgs(int argc, char **argv, Options &o)
     return 0;
 }
 
-std::string ProgramDir()
-{
-    char path[MAX_PATH * 2];
-    DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
-    if (n == 0 || n >= sizeof path) return ".";
-    std::string s(path, n);
-    size_t cut = s.find_last_of("\\/");
-    return cut == std::string::npos ? "." : s.substr(0, cut);
-}
-
-std::string Env(const char *name)
-{
-    char buf[1024];
-    DWORD n = GetEnvironmentVariableA(name, buf, sizeof buf);
-    return (n == 0 || n >= sizeof buf) ? std::string() : std::string(buf, n);
-}
-
-// Loads the standard library from the installation's system path; CC_ROOT
-// and CC_SYSTEM default to the installation beside the program.
-HMODULE LoadKit()
-{
-    if (Env("CC_ROOT").empty() || Env("CC_SYSTEM").empty()) {
-        std::string root = ProgramDir() + "\\install";
-        SetEnvironmentVariableA("CC_ROOT", root.c_str());
-        SetEnvironmentVariableA("CC_SYSTEM", "studio");
-    }
-    std::string lib = Env("CC_ROOT") + "\\" + Env("CC_SYSTEM") + "\\windows\\lib";
-    Demo_Log("demo: system path %s", lib.c_str());
-    // What a panel needs there, checked first so that a broken installation
-    // gives a message rather than a panel of blank windows.
-    DWORD attr = GetFileAttributesA(lib.c_str());
-    if (attr == INVALID_FILE_ATTRIBUTES || !(attr & FILE_ATTRIBUTE_DIRECTORY)) {
-        Demo_Log("demo: no installation at the system path %s (set CC_ROOT and CC_SYSTEM)", lib.c_str());
-        return nullptr;
-    }
-    struct Need {
-        const char *file, *what;
-    } const needs[] = {{"KERV_CC.DLL", "the standard library"},
-                       {"KERV_CC09.DLL", "the special library (sibling of KERV_CC.DLL)"},
-                       {"DotMatrix.ttf", "the Dot-Matrix font"}};
-    for (const Need &n : needs) {
-        attr = GetFileAttributesA((lib + "\\" + n.file).c_str());
-        if (attr == INVALID_FILE_ATTRIBUTES || (attr & FILE_ATTRIBUTE_DIRECTORY)) {
-            Demo_Log("demo: %s is missing: %s\\%s", n.what, lib.c_str(), n.file);
-            return nullptr;
-        }
-    }
-    // The LED displays name the Dot-Matrix typeface, installed beside the libraries.
-    std::string font = lib + "\\DotMatrix.ttf";
-    if (!AddFontResourceExA(font.c_str(), FR_PRIVATE, nullptr)) {
-        Demo_Log("demo: the Dot-Matrix font %s cannot be registered", font.c_str());
-        return nullptr;
-    }
-    Demo_Log("demo: font %s registered", font.c_str());
-    std::string dll = lib + "\\KERV_CC.DLL";
-    HMODULE h = LoadLibraryA(dll.c_str());
-    if (!h) {
-        Demo_Log("demo: cannot load %s (error %lu)", dll.c_str(), (unsigned long)GetLastError());
-        return nullptr;
-    }
-    WNDCLASSA wc;
-    bool std = GetClassInfoA(nullptr, KERV_CC_CLASS, &wc) != 0;
-    bool s09 = GetClassInfoA(nullptr, KERV_CC09_CLASS, &wc) != 0;
-    Demo_Log("demo: loaded KERV_CC.DLL; class %s %s; class %s %s", KERV_CC_CLASS,
-             std ? "registered" : "MISSING", KERV_CC09_CLASS, s09 ? "registered" : "MISSING");
-    if (!std || !s09) {
-        Demo_Log("demo: %s did not register its classes", std ? "the sibling KERV_CC09.DLL" : "KERV_CC.DLL");
-        return nullptr;
-    }
-    return h;
-}
+void LogLine(const char *line) { Demo_Log("%s", line); }
 
 }  // namespace
 
-const char *Demo_KindName(HWND ctl)
-{
-    char cls[64] = "";
-    GetClassNameA(ctl, cls, sizeof cls);
-    DWORD kind = (DWORD)GetWindowLongA(ctl, GWL_STYLE) & CC_KIND_MASK;
-    if (!strcmp(cls, KERV_CC_CLASS)) {
-        switch (kind) {
-        case CC_KIND_BUTTON: return "Button";
-        case CC_KIND_LED_BUTTON: return "LED";
-        case CC_KIND_DEST_BUTTON: return "Dest";
-        case CC_KIND_STATIC_TEXT: return "StaticText";
-        case CC_KIND_BROWSE_BUTTON: return "Browse";
-        case CC_KIND_IDENT_TEXT: return "IdentText";
-        case CC_KIND_BITMAP_BUTTON: return "Bitmap";
-        case CC_KIND_TOUCH_BUTTON: return "Touch";
-        case CC_KIND_FLAT_BUTTON: return "Flat";
-        case CC_KIND_MULTI_BUTTON: return "Multi";
-        case CC_KIND_VFADER: return "VFader";
-        case CC_KIND_HFADER: return "HFader";
-        default: return "inert";
-        }
-    }
-    if (!strcmp(cls, KERV_CC09_CLASS)) {
-        static const char *const special[16] = {"inert",  "Font",   "ComboBMP", "LEDDisplay", "DualLED", "Font95",
-                                                "FontDisplay", "Chunky", "Repeat", "inert",      "inert",   "inert",
-                                                "inert",  "inert",  "inert",    "inert"};
-        return special[kind & 0xF];
-    }
-    return nullptr;  // not one of the kit's controls
-}
+const char *Demo_KindName(HWND ctl) { return CCKit_KindName(ctl); }
 
 namespace {
 
@@ -241,9 +143,10 @@ int main(int argc, char **argv)
         return pa == 1 ? 0 : 2;
     }
     g_interactive = opt.interactive;
-    g_png = opt.png.empty() ? ProgramDir() + "\\panel.png" : opt.png;
+    g_png = opt.png.empty() ? CCKit_ProgramDir() + "\\panel.png" : opt.png;
 
-    if (!LoadKit()) return 2;  // the installation is incomplete: said why above
+    CCKit_DefaultRoot(CCKit_ProgramDir() + "\\install");
+    if (!CCKit_Load("demo", LogLine)) return 2;  // the installation is incomplete: said why above
     g_panel = CreateDialogParamA(GetModuleHandleA(nullptr), DEMO_PANEL_TEMPLATE, nullptr, PanelProc, 0);
     if (!g_panel) {
         Demo_Log("demo: cannot create the panel (error %lu)", (unsigned long)GetLastError());

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "cccapture.h"
+#include "cckit.h"
 #include "ccpng.h"
 #include "kerv_cc.h"
 
@@ -110,56 +111,14 @@ void Pump()
     }
 }
 
-std::string Env(const char *name)
-{
-    char buf[1024];
-    DWORD n = GetEnvironmentVariableA(name, buf, sizeof buf);
-    return (n == 0 || n >= sizeof buf) ? std::string() : std::string(buf, n);
-}
+void LogLine(const char *line) { printf("%s\n", line); }
 
-std::string ProgramDir()
-{
-    char path[MAX_PATH * 2];
-    DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
-    if (n == 0 || n >= sizeof path) return ".";
-    std::string s(path, n);
-    size_t cut = s.find_last_of("\\/");
-    return cut == std::string::npos ? "." : s.substr(0, cut);
-}
-
-bool FileExists(const std::string &path)
-{
-    DWORD a = GetFileAttributesA(path.c_str());
-    return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-// Loads KERV_CC.DLL (and with it KERV_CC09.DLL) and the font from the system
-// path; false with a message when something is missing.
+// Loads KERV_CC.DLL (and with it KERV_CC09.DLL) and the font from the demo's
+// installation (or CC_ROOT / CC_SYSTEM); false with a message when something is missing.
 bool LoadKit()
 {
-    if (Env("CC_ROOT").empty() || Env("CC_SYSTEM").empty()) {
-        SetEnvironmentVariableA("CC_ROOT", (ProgramDir() + "\\..\\demo\\install").c_str());
-        SetEnvironmentVariableA("CC_SYSTEM", "studio");
-    }
-    std::string lib = Env("CC_ROOT") + "\\" + Env("CC_SYSTEM") + "\\windows\\lib";
-    const char *need[] = {"KERV_CC.DLL", "KERV_CC09.DLL", "DotMatrix.ttf"};
-    for (const char *n : need)
-        if (!FileExists(lib + "\\" + n)) {
-            printf("gallery: %s missing in the system path %s\n", n, lib.c_str());
-            return false;
-        }
-    if (!AddFontResourceExA((lib + "\\DotMatrix.ttf").c_str(), FR_PRIVATE, nullptr)) {
-        printf("gallery: the Dot-Matrix font in %s cannot be registered\n", lib.c_str());
-        return false;
-    }
-    WNDCLASSA wc;
-    if (!LoadLibraryA((lib + "\\KERV_CC.DLL").c_str()) || !GetClassInfoA(nullptr, KERV_CC_CLASS, &wc) ||
-        !GetClassInfoA(nullptr, KERV_CC09_CLASS, &wc)) {
-        printf("gallery: the libraries in %s cannot be loaded (error %lu)\n", lib.c_str(),
-               (unsigned long)GetLastError());
-        return false;
-    }
-    return true;
+    CCKit_DefaultRoot(CCKit_ProgramDir() + "\\..\\demo\\install");
+    return CCKit_Load("gallery", LogLine) != nullptr;
 }
 
 // Creates one control in a look, captures it and destroys it.

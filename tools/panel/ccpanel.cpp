@@ -41,6 +41,8 @@ void Say(const char *fmt, ...)
     fflush(stdout);
 }
 
+void LogLine(const char *line) { Say("%s", line); }
+
 std::string Label(HWND ctl)
 {
     char buf[256] = "";
@@ -239,13 +241,12 @@ int main(int argc, char **argv)
         }
     }
 
-    std::string why, lines;
-    HMODULE kit = CCKit_Load(&why, &lines);
-    Say("%s", lines.c_str());
-    if (!kit) {
-        fprintf(stderr, "ccpanel: %s\n", why.c_str());
-        return 3;
-    }
+    // The demo installation beside the program (a build), else the SDK tree the
+    // program is installed in (<prefix>\bin, <prefix>\studio\windows\lib).
+    std::string here = CCKit_ProgramDir();
+    bool built = GetFileAttributesA((here + "\\install\\studio\\windows\\lib").c_str()) != INVALID_FILE_ATTRIBUTES;
+    CCKit_DefaultRoot(built ? here + "\\install" : here + "\\..");
+    if (!CCKit_Load("ccpanel", LogLine)) return 3;
     HMODULE panelModule = LoadLibraryExA(o.module.c_str(), nullptr, 0);
     if (!panelModule) {
         fprintf(stderr, "%s: the compiled template cannot be loaded\n", o.source.c_str());
