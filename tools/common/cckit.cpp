@@ -127,17 +127,24 @@ const char *CCKit_KindName(HWND ctl)
     return nullptr;
 }
 
+static HWND s_dialog;  // the dialog whose keyboard messages Pause hands to it
+
+void CCKit_SetDialog(HWND dialog) { s_dialog = dialog; }
+
 void CCKit_Pause(int ms)
 {
     DWORD end = GetTickCount() + (DWORD)(ms > 0 ? ms : 0);
-    do {
+    for (;;) {
         MSG m;
         while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
+            if (s_dialog && IsWindow(s_dialog) && IsDialogMessageA(s_dialog, &m)) continue;
             TranslateMessage(&m);
             DispatchMessageA(&m);
         }
-        if (ms > 0) Sleep(5);
-    } while ((LONG)(GetTickCount() - end) < 0);
+        LONG left = (LONG)(end - GetTickCount());
+        if (left <= 0) break;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, (DWORD)left, QS_ALLINPUT);
+    }
 }
 
 void CCKit_Mouse(DWORD flags, POINT pt)

@@ -25,8 +25,10 @@ HMODULE CCKit_Load(const char *who, void (*log)(const char *line));
 // kit window of no kind, null for any other window.
 const char *CCKit_KindName(HWND ctl);
 
-// Dispatches the thread's messages for about ms milliseconds (at least once).
+// Dispatches the thread's messages for about ms milliseconds (at least once),
+// a dialog's keyboard messages through IsDialogMessage once it is named.
 void CCKit_Pause(int ms);
+void CCKit_SetDialog(HWND dialog);
 // One real mouse event (SendInput, absolute) at a screen point, then 25 ms for
 // the panel to react (events closer together may be merged).
 void CCKit_Mouse(DWORD flags, POINT screen);

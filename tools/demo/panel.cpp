@@ -5,6 +5,7 @@
 #include <string.h>
 #include <vector>
 
+#include "cckit.h"
 #include "demo.h"
 #include "demo_internal.h"
 #include "kerv_cc.h"
@@ -35,36 +36,21 @@ void LogV(const char *prefix, const char *fmt, va_list ap)
     fflush(stdout);
 }
 
-// One real mouse event at a screen point; then the panel gets time to react
-// (events closer than about 20 ms apart may be merged).
+// One real mouse event at a screen point; then the panel gets time to react.
 void SendMouse(DWORD flags, POINT pt)
 {
-    int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
-    if (sw <= 0 || sh <= 0) return;
-    INPUT in = {};
-    in.type = INPUT_MOUSE;
-    // Rounded up: rounding down lands one pixel short.
-    in.mi.dx = (LONG)(((LONGLONG)pt.x * 65536 + sw - 1) / sw);
-    in.mi.dy = (LONG)(((LONGLONG)pt.y * 65536 + sh - 1) / sh);
-    in.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    SendInput(1, &in, sizeof in);
+    CCKit_SetDialog(Demo_Panel());
+    CCKit_Mouse(flags, pt);
     g_pointer = pt;
-    Demo_Pause(25);
 }
 
 // Moves the pointer to a screen point in steps of at most 12 pixels.
 void GlideTo(POINT to)
 {
-    POINT from = g_pointer;
-    if (from.x < 0) {
-        SendMouse(0, to);
-        return;
-    }
-    int dx = to.x - from.x, dy = to.y - from.y;
-    int adx = dx < 0 ? -dx : dx, ady = dy < 0 ? -dy : dy;
-    int steps = (adx > ady ? adx : ady) / 12 + 1;
-    for (int i = 1; i <= steps; i++)
-        SendMouse(0, {from.x + dx * i / steps, from.y + dy * i / steps});
+    CCKit_SetDialog(Demo_Panel());
+    if (g_pointer.x < 0) CCKit_Mouse(0, to);
+    else CCKit_Glide(g_pointer, to);
+    g_pointer = to;
 }
 
 std::string IdList(const std::vector<int> &ids)
@@ -350,16 +336,6 @@ void Demo_Enable(int id, bool on)
 
 void Demo_Pause(int ms)
 {
-    DWORD end = GetTickCount() + (DWORD)(ms > 0 ? ms : 0);
-    for (;;) {
-        MSG m;
-        while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
-            if (Demo_Panel() && IsDialogMessageA(Demo_Panel(), &m)) continue;
-            TranslateMessage(&m);
-            DispatchMessageA(&m);
-        }
-        LONG left = (LONG)(end - GetTickCount());
-        if (left <= 0) break;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, (DWORD)left, QS_ALLINPUT);
-    }
+    CCKit_SetDialog(Demo_Panel());
+    CCKit_Pause(ms);
 }

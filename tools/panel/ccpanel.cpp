@@ -275,6 +275,7 @@ int main(int argc, char **argv)
                 o.source.c_str(), name.c_str(), (unsigned long)GetLastError());
         return 3;
     }
+    CCKit_SetDialog(g_panel);
     SetWindowPos(g_panel, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
     UpdateWindow(g_panel);
     CCKit_Pause(50);
