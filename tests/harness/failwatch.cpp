@@ -20,11 +20,11 @@ static bool Fails(unsigned kind)
         return real_##name args;               \
     }
 
-SEAM(CCT_FAIL_MEMORY, HGLOBAL, GlobalAlloc, (UINT f, SIZE_T n), (f, n))
-SEAM(CCT_FAIL_MEMORY, HGLOBAL, GlobalReAlloc, (HGLOBAL h, SIZE_T n, UINT f), (h, n, f))
-SEAM(CCT_FAIL_MEMORY, LPVOID, GlobalLock, (HGLOBAL h), (h))
-SEAM(CCT_FAIL_MEMORY, LPVOID, HeapAlloc, (HANDLE h, DWORD f, SIZE_T n), (h, f, n))
-SEAM(CCT_FAIL_MEMORY, LPVOID, HeapReAlloc, (HANDLE h, DWORD f, LPVOID p, SIZE_T n), (h, f, p, n))
+SEAM(CCT_FAIL_GLOBAL, HGLOBAL, GlobalAlloc, (UINT f, SIZE_T n), (f, n))
+SEAM(CCT_FAIL_GLOBAL, HGLOBAL, GlobalReAlloc, (HGLOBAL h, SIZE_T n, UINT f), (h, n, f))
+SEAM(CCT_FAIL_GLOBAL, LPVOID, GlobalLock, (HGLOBAL h), (h))
+SEAM(CCT_FAIL_HEAP, LPVOID, HeapAlloc, (HANDLE h, DWORD f, SIZE_T n), (h, f, n))
+SEAM(CCT_FAIL_HEAP, LPVOID, HeapReAlloc, (HANDLE h, DWORD f, LPVOID p, SIZE_T n), (h, f, p, n))
 SEAM(CCT_FAIL_GDI, HDC, GetDC, (HWND w), (w))
 SEAM(CCT_FAIL_GDI, HDC, CreateCompatibleDC, (HDC d), (d))
 SEAM(CCT_FAIL_GDI, HBITMAP, CreateCompatibleBitmap, (HDC d, int w, int h), (d, w, h))

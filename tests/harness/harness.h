@@ -118,7 +118,7 @@ void CCT_RedirectIn(HMODULE module, const char *name, void *hook, void **real);
 // through one counter. CCT_FailPoints counts the calls fn makes;
 // CCT_FailRun runs fn with call number `at` (1 first) failing, or every call
 // when at is 0. Only the kinds of calls in `which` count and fail.
-enum { CCT_FAIL_MEMORY = 1, CCT_FAIL_GDI = 2 };
+enum { CCT_FAIL_GLOBAL = 1, CCT_FAIL_HEAP = 2, CCT_FAIL_MEMORY = 3, CCT_FAIL_GDI = 4 };
 void CCT_FailWatch(HMODULE module);
 int CCT_FailPoints(unsigned which, const std::function<void()> &fn);
 void CCT_FailRun(unsigned which, int at, const std::function<void()> &fn);
