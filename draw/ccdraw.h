@@ -32,6 +32,26 @@ void CCDraw_Text(HDC hdc, LONG textColour, LONG bkColour, int w, int h, int x, i
 HFONT CCDraw_SelectFont(HDC hdc, const char *face, int points, BYTE pitchFamily);
 // Selects prev back and hands the font back to the cache.
 void CCDraw_ReleaseFont(HDC hdc, HFONT font, HGDIOBJ prev);
+
+// A font selected for the guard's lifetime: the cache font of a face, size and
+// pitch-and-family byte, or with a null face the stock variable-pitch font.
+struct CCDrawFont {
+    HDC dc;
+    HFONT font;
+    HGDIOBJ prev;
+    CCDrawFont(HDC d, const char *face, int points, BYTE pitchFamily)
+        : dc(d), font(face ? CCDraw_SelectFont(d, face, points, pitchFamily) : nullptr),
+          prev(font ? SelectObject(d, font) : face ? nullptr : SelectObject(d, GetStockObject(ANSI_VAR_FONT)))
+    {
+    }
+    ~CCDrawFont()
+    {
+        if (font) CCDraw_ReleaseFont(dc, font, prev);
+        else if (prev) SelectObject(dc, prev);
+    }
+    CCDrawFont(const CCDrawFont &) = delete;
+    CCDrawFont &operator=(const CCDrawFont &) = delete;
+};
 #endif
 
 #endif

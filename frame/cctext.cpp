@@ -187,6 +187,17 @@ int32_t CCParseInt32(const char *text)
     return (int32_t)value;
 }
 
+void CCCopyField(const char *text, int index, char *out, size_t size, const char *absent)
+{
+    size_t n = 0;
+    const char *f = text ? CCFindField(text, index, &n) : nullptr;
+    if (!f) {
+        CCCopyText(out, size, absent);
+        return;
+    }
+    CCCopyText(out, n < size ? n + 1 : size, f);
+}
+
 size_t CCCopyText(char *dst, size_t size, const char *src)
 {
     if (!dst || size == 0) return 0;

@@ -29,6 +29,11 @@ const char *CCFirstField(const char *text);
 // (*len), or null when the text has no such field. Nothing is written.
 const char *CCFindField(const char *text, int index, size_t *len);
 
+// Field `index` of a '$' text (as CCFindField) copied into out, bounded by size
+// and terminated (size 0: nothing written); `absent` (may be null: empty) when
+// the text has no such field.
+void CCCopyField(const char *text, int index, char *out, size_t size, const char *absent);
+
 // Writes "a$b$c" into out (bounded by outSize, always terminated when outSize > 0):
 // variant 0 gives newText, old2, number; any other variant old1, newText, number.
 // Returns the length written.

@@ -18,38 +18,7 @@
 // Largest size drawn; larger figures are taken as this.
 #define LED_POINTS_MAX 200
 #define LED_DISABLED_FACE 23
-#define LED_DISABLED_TEXT 8
-#define LED_TEXT 256
-
-// The fields of the window text a look or a label change needs.
-struct LedText {
-    char raw[LED_TEXT];
-    char label[LED_TEXT];
-    char second[LED_TEXT];
-    char flags[2];
-};
-
-static void CopyField(const char *text, int index, char *out)
-{
-    size_t n = 0;
-    const char *f = CCFindField(text, index, &n);
-    if (!f) n = 0;
-    if (n >= LED_TEXT) n = LED_TEXT - 1;
-    memcpy(out, f ? f : "", n);
-    out[n] = '\0';
-}
-
-static void ReadText(HWND hwnd, LedText *t)
-{
-    t->raw[0] = '\0';
-    SendMessageA(hwnd, CC_GETRAWTEXT, LED_TEXT - 1, (LPARAM)t->raw);
-    t->raw[LED_TEXT - 1] = '\0';
-    CopyField(t->raw, 0, t->label);
-    CopyField(t->raw, 1, t->second);
-    size_t n = strlen(t->raw);
-    t->flags[0] = n ? t->raw[n - 1] : '\0';
-    t->flags[1] = '\0';
-}
+#define LED_DISABCC09_FIELD_TEXT 8
 
 // Size in points from the second field: absent, 0, negative or no number give
 // 14; figures beyond what can be drawn are cut to LED_POINTS_MAX.
@@ -63,27 +32,6 @@ static int Points(const char *second)
 // Text offset k = S x 0.15 in double precision, truncated.
 static int Inset(int points) { return (int)((double)points * 0.15); }
 
-// A font selected into a DC for the guard's lifetime: a created Dot-Matrix font
-// (deleted afterwards) or a stock font (only selected back).
-struct LedFont {
-    HDC dc;
-    HFONT font = nullptr;
-    HGDIOBJ prev = nullptr;
-    LedFont(HDC d, int points) : dc(d)
-    {
-        font = CCDraw_SelectFont(d, LED_FACE, points, LED_PITCH);
-        if (font) prev = SelectObject(d, font);
-    }
-    explicit LedFont(HDC d) : dc(d) { prev = SelectObject(d, GetStockObject(ANSI_VAR_FONT)); }
-    ~LedFont()
-    {
-        if (font) CCDraw_ReleaseFont(dc, font, prev);
-        else if (prev) SelectObject(dc, prev);
-    }
-    LedFont(const LedFont &) = delete;
-    LedFont &operator=(const LedFont &) = delete;
-};
-
 // Normal (pressed = false) or pressed face, composed off screen.
 static void DrawFace(HWND hwnd, bool pressed)
 {
@@ -91,12 +39,12 @@ static void DrawFace(HWND hwnd, bool pressed)
     int w = (int)s[0], h = (int)s[1];
     LONG face = s[5], ink = s[6];
     int justify = CCGetJustify(hwnd);
-    LedText t;
-    ReadText(hwnd, &t);
+    CC09Fields t;
+    CC09_ReadFields(hwnd, &t);
     int points = Points(t.second);
     CCWindowImage img(hwnd, w, h, CC_COMPOSE_ONLY);
     if (!img.ok()) return;
-    LedFont font = pressed ? LedFont(img.dc) : LedFont(img.dc, points);
+    CCDrawFont font(img.dc, pressed ? nullptr : LED_FACE, points, LED_PITCH);
     int off = pressed ? 2 : Inset(points);
     // The panel lies one pixel outside the client area: only its edge shows.
     CCDraw_ThinBevel(img.dc, face, -1, -1, w + 2, h + 2, 1);
@@ -110,13 +58,13 @@ static void CCledisp_DrawDown(HWND hwnd) { DrawFace(hwnd, true); }
 static void CCledisp_DrawDisabled(HWND hwnd)
 {
     int w = (int)CCGetSlot(hwnd, 0), h = (int)CCGetSlot(hwnd, 1);
-    LedText t;
-    ReadText(hwnd, &t);
+    CC09Fields t;
+    CC09_ReadFields(hwnd, &t);
     CCWindowDC win(hwnd);
     if (!win.dc) return;
-    LedFont font(win.dc, LED_POINTS);
+    CCDrawFont font(win.dc, LED_FACE, LED_POINTS, LED_PITCH);
     CCDraw_Bevel(win.dc, LED_DISABLED_FACE, 0, 0, w, h, 1);
-    CCDraw_Text(win.dc, LED_DISABLED_TEXT, LED_DISABLED_FACE, w, h, 0, 0, CCGetJustify(hwnd), t.raw);
+    CCDraw_Text(win.dc, LED_DISABCC09_FIELD_TEXT, LED_DISABLED_FACE, w, h, 0, 0, CCGetJustify(hwnd), t.raw);
 }
 
 static const CC09PressKind LedPress = {
@@ -130,7 +78,7 @@ static const CC09PressKind LedPress = {
 };
 
 // Paints the old label out and draws the new one in its place, off screen.
-static void DrawLabelChange(HWND hwnd, const LedText &old, const char *label)
+static void DrawLabelChange(HWND hwnd, const CC09Fields &old, const char *label)
 {
     const LONG *s = CCSlotView(hwnd);
     int w = (int)s[0], h = (int)s[1];
@@ -138,13 +86,13 @@ static void DrawLabelChange(HWND hwnd, const LedText &old, const char *label)
     bool enabled = IsWindowEnabled(hwnd) != 0;
     if (!enabled) {
         face = LED_DISABLED_FACE;
-        ink = LED_DISABLED_TEXT;
+        ink = LED_DISABCC09_FIELD_TEXT;
     }
     int justify = CCGetJustify(hwnd);
     int points = Points(old.second), k = Inset(points);
     CCWindowImage img(hwnd, w, h, CC_COMPOSE_ONLY);
     if (!img.ok()) return;
-    LedFont font(img.dc, points);
+    CCDrawFont font(img.dc, LED_FACE, points, LED_PITCH);
     CCDraw_Text(img.dc, face, face, w, h, k, k, justify, old.label);
     CCDraw_Text(img.dc, ink, face, w, h, k, k, justify, label);
 }
@@ -152,19 +100,19 @@ static void DrawLabelChange(HWND hwnd, const LedText &old, const char *label)
 // A new label (already cut to 59 characters) or an option text.
 static void CCledisp_SetText(HWND hwnd, const char *text)
 {
-    char label[LED_TEXT];
-    CopyField(text, 0, label);
+    char label[CC09_FIELD_TEXT];
+    CCCopyField(text, 0, label, sizeof label, "");
     // No field at all (empty, or only '$' which would break the fields): a blank.
     if (!label[0]) strcpy(label, " ");
-    LedText old;
-    ReadText(hwnd, &old);
+    CC09Fields old;
+    CC09_ReadFields(hwnd, &old);
     LONG variant = CCGetSlot(hwnd, 3) & 0xF;
     if (label[0] == '/') {
         CCParseOptions(hwnd, label);
     } else {
         DrawLabelChange(hwnd, old, label);
         // An empty old field is kept as a blank so that the fields keep their places.
-        char joined[3 * LED_TEXT];
+        char joined[3 * CC09_FIELD_TEXT];
         CCJoinFields(hwnd, joined, sizeof joined, old.label[0] ? old.label : " ", label,
                      old.second[0] ? old.second : " ", old.flags);
         DefWindowProcA(hwnd, WM_SETTEXT, 0, (LPARAM)joined);
@@ -181,11 +129,6 @@ LRESULT CCledisp_Msg(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         CCSetSlot(hwnd, 5, 0);
         CCSetSlot(hwnd, 6, 9);
         CC09Press_Create(hwnd);
-        return 0;
-    case WM_ENABLE:
-        CCSetSlot(hwnd, 2, wParam ? 1 : 0);
-        if (wParam) CCRepaint(hwnd);
-        else CCledisp_DrawDisabled(hwnd);
         return 0;
     case WM_SETTEXT: {
         char text[CC09_TEXT_MAX + 1];

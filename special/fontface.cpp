@@ -84,8 +84,13 @@ static const FontKind CHUNKY_KIND = {
 
 int CCfont_ParseAux(const char *aux, char face[CCFONT_FACE_MAX + 1])
 {
+    return CCfont_ParseFaceSize(aux, face, CCFONT_DEFAULT_POINTS);
+}
+
+int CCfont_ParseFaceSize(const char *aux, char face[CCFONT_FACE_MAX + 1], int fallbackPoints)
+{
     face[0] = '\0';
-    if (!aux) return CCFONT_DEFAULT_POINTS;
+    if (!aux) return fallbackPoints;
     const char *comma = strchr(aux, ',');
     size_t n = comma ? (size_t)(comma - aux) : strlen(aux);
     if (n > CCFONT_FACE_MAX) n = CCFONT_FACE_MAX;
@@ -98,36 +103,28 @@ int CCfont_ParseAux(const char *aux, char face[CCFONT_FACE_MAX + 1])
         while (*p == ' ') p++;
         points = (int)CCParseInt32(p);
     }
-    if (points <= 0) return CCFONT_DEFAULT_POINTS;
+    if (points <= 0) return fallbackPoints;
     return points > CCFONT_MAX_POINTS ? CCFONT_MAX_POINTS : points;
 }
 
-// The font of a text's aux field, selected into a DC for the guard's lifetime.
-struct FontIn {
-    HDC dc;
-    HFONT made = nullptr;
-    HGDIOBJ prev = nullptr;
-    FontIn(HDC d, const FontKind &k, const char *text) : dc(d)
-    {
-        size_t n = 0;
-        const char *field = CCFindField(text, 1, &n);
-        char aux[FONT_TEXT];
-        CCCopyText(aux, n + 1 < sizeof aux ? n + 1 : sizeof aux, field);
-        char face[CCFONT_FACE_MAX + 1];
-        int points = CCfont_ParseAux(field ? aux : nullptr, face);
-        HGDIOBJ font;
-        if (k.stockAuxText && strcmp(face, "AuxText") == 0) font = GetStockObject(ANSI_VAR_FONT);
-        else font = made = CCDraw_SelectFont(dc, face, points, FONT_PITCH_FAMILY);
-        if (font) prev = SelectObject(dc, font);
-    }
-    ~FontIn()
-    {
-        if (made) CCDraw_ReleaseFont(dc, made, prev);
-        else if (prev) SelectObject(dc, prev);
-    }
-    FontIn(const FontIn &) = delete;
-    FontIn &operator=(const FontIn &) = delete;
+// The face and size of a text's aux field; stock: the kind draws "AuxText" in
+// the stock font.
+struct AuxFont {
+    char face[CCFONT_FACE_MAX + 1];
+    int points;
+    bool stock;
 };
+
+static AuxFont AuxFontOf(const FontKind &k, const char *text)
+{
+    AuxFont f;
+    char aux[FONT_TEXT];
+    CCCopyField(text, 1, aux, sizeof aux, nullptr);
+    size_t n = 0;
+    f.points = CCfont_ParseAux(CCFindField(text, 1, &n) ? aux : nullptr, f.face);
+    f.stock = k.stockAuxText && strcmp(f.face, "AuxText") == 0;
+    return f;
+}
 
 static LONG LookColour(const LONG *s, LONG c)
 {
@@ -155,7 +152,8 @@ static void ShowLook(HWND hwnd, const FontKind &k, const FontLook &l, bool offSc
     if (!img.win.dc) return;
     HDC dc = img.ok() ? img.dc : img.win.dc;
     DrawFace(hwnd, dc, l, W, H);
-    FontIn font(dc, k, text);
+    AuxFont f = AuxFontOf(k, text);
+    CCDrawFont font(dc, f.stock ? nullptr : f.face, f.points, FONT_PITCH_FAMILY);
     CCDraw_Text(dc, LookColour(s, l.text), LookColour(s, l.bk), W - k.inset, H, l.tx, l.ty, CCGetJustify(hwnd), text);
 }
 
@@ -181,31 +179,19 @@ static void CCchunky_Paint(HWND hwnd) { Normal(hwnd, CHUNKY_KIND); }
 static void CCchunky_DrawDown(HWND hwnd) { Down(hwnd, CHUNKY_KIND); }
 static void CCchunky_DrawDisabled(HWND hwnd) { ShowLook(hwnd, CHUNKY_KIND, CHUNKY_KIND.disabled, false); }
 
-// Field `index` of a text copied out, or `absent` when the text has none.
-static void FieldOf(const char *text, int index, char *out, size_t size, const char *absent)
-{
-    size_t n = 0;
-    const char *f = CCFindField(text, index, &n);
-    if (!f) {
-        CCCopyText(out, size, absent);
-        return;
-    }
-    CCCopyText(out, n + 1 < size ? n + 1 : size, f);
-}
-
 // Label change: the old label is painted out and the new one drawn where the
 // look on screen has its label, in the font of the old text; the new label
 // replaces the field the variant shows, aux field and flags character stay.
 static void SetText(HWND hwnd, const FontKind &k, const char *newText)
 {
     char label[FONT_TEXT];
-    FieldOf(newText, 0, label, sizeof label, " ");  // no field at all: no label
+    CCCopyField(newText, 0, label, sizeof label, " ");  // no field at all: no label
     char old[FONT_TEXT];
     int n = CCReadText(hwnd, old, sizeof old);
     char flags[2] = {n > 0 ? old[n - 1] : '\0', '\0'};
     char oldLabel[FONT_TEXT], oldAux[FONT_TEXT];
-    FieldOf(old, 0, oldLabel, sizeof oldLabel, " ");
-    FieldOf(old, 1, oldAux, sizeof oldAux, " ");
+    CCCopyField(old, 0, oldLabel, sizeof oldLabel, " ");
+    CCCopyField(old, 1, oldAux, sizeof oldAux, " ");
 
     if (CCParseOptions(hwnd, newText)) {
         InvalidateRect(hwnd, nullptr, FALSE);
@@ -228,7 +214,8 @@ static void SetText(HWND hwnd, const FontKind &k, const char *newText)
             const FontLook &l = !enabled ? k.disabled : downLook ? k.down : k.normal;
             LONG fg = LookColour(s, l.text), bk = LookColour(s, l.bk);
             int J = CCGetJustify(hwnd);
-            FontIn font(img.dc, k, old);
+            AuxFont f = AuxFontOf(k, old);
+            CCDrawFont font(img.dc, f.stock ? nullptr : f.face, f.points, FONT_PITCH_FAMILY);
             CCDraw_Text(img.dc, bk, bk, W - k.inset, H, l.tx, l.ty, J, oldLabel);
             CCDraw_Text(img.dc, fg, bk, W - k.inset, H, l.tx, l.ty, J, label);
         } else {
@@ -251,15 +238,6 @@ static LRESULT Handle(const FontKind &k, HWND hwnd, UINT msg, WPARAM wParam, LPA
         CC09Press_Create(hwnd);
         if (k.keepsDownLook) CCSetSlot(hwnd, FONT_SLOT_DOWNLOOK, 0);
         if (k.frameColour >= 0) CCSetSlot(hwnd, 4, k.frameColour);
-        return 0;
-    case WM_ENABLE:
-        CCSetSlot(hwnd, 2, wParam ? 1 : 0);
-        if (wParam) {
-            InvalidateRect(hwnd, nullptr, FALSE);
-            UpdateWindow(hwnd);
-        } else {
-            k.press->drawDisabled(hwnd);
-        }
         return 0;
     case WM_SETTEXT: {
         char copy[FONT_TEXT];

@@ -15,5 +15,7 @@
 // number of the first blank-separated token after it. A null field gives an
 // empty face. Returns the size in points, clamped to 1..CCFONT_MAX_POINTS.
 int CCfont_ParseAux(const char *aux, char face[CCFONT_FACE_MAX + 1]);
+// The same with the size taken when none (or 0 or a negative size) is given.
+int CCfont_ParseFaceSize(const char *aux, char face[CCFONT_FACE_MAX + 1], int fallbackPoints);
 
 #endif

@@ -20,6 +20,18 @@ CCKindHandler CC09Kinds[16] = {
     DefaultKind,    DefaultKind,    DefaultKind,  DefaultKind,
 };
 
+void CC09_ReadFields(HWND hwnd, CC09Fields *t)
+{
+    t->raw[0] = '\0';
+    SendMessageA(hwnd, CC_GETRAWTEXT, sizeof t->raw - 1, (LPARAM)t->raw);
+    t->raw[sizeof t->raw - 1] = '\0';
+    CCCopyField(t->raw, 0, t->label, sizeof t->label, "");
+    CCCopyField(t->raw, 1, t->second, sizeof t->second, "");
+    size_t n = strlen(t->raw);
+    t->flags[0] = n ? t->raw[n - 1] : '\0';
+    t->flags[1] = '\0';
+}
+
 static CCKindHandler HandlerFor(LONG style)
 {
     CCKindHandler h = CC09Kinds[style & 0xF];

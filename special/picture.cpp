@@ -30,18 +30,6 @@ enum { POS_TOP, POS_LEFT, POS_BOTTOM, POS_RIGHT };
 
 static int Position(HWND hwnd) { return (GetWindowLongA(hwnd, GWL_STYLE) >> 4) & 3; }
 
-// Field `index` of a text copied out, or `absent` when the text has none.
-static void FieldOf(const char *text, int index, char *out, size_t size, const char *absent)
-{
-    size_t n = 0;
-    const char *f = CCFindField(text, index, &n);
-    if (!f) {
-        CCCopyText(out, size, absent);
-        return;
-    }
-    CCCopyText(out, n + 1 < size ? n + 1 : size, f);
-}
-
 // ---------------------------------------------------------------------------
 // The picture
 
@@ -124,7 +112,7 @@ static bool Blank(const char *s)
 static bool LoadPicture(HWND hwnd, HDC dc, const char *text, CCPicture *pic)
 {
     char name[COMBO_TEXT];
-    FieldOf(text, 1, name, sizeof name, "");
+    CCCopyField(text, 1, name, sizeof name, "");
     if (!Blank(name)) {
         HINSTANCE app = (HINSTANCE)GetWindowLongPtrA(hwnd, GWLP_HINSTANCE);
         if (CCCache_Picture(app, name, dc, pic)) return true;
@@ -181,19 +169,6 @@ static void CCcombo_DrawBitmap(HWND hwnd, HDC dc, const char *text, int d, int W
 // ---------------------------------------------------------------------------
 // Looks
 
-// The stock variable-pitch font selected for the guard's lifetime.
-struct StockFont {
-    HDC dc;
-    HGDIOBJ prev;
-    explicit StockFont(HDC d) : dc(d), prev(SelectObject(d, GetStockObject(ANSI_VAR_FONT))) {}
-    ~StockFont()
-    {
-        if (prev) SelectObject(dc, prev);
-    }
-    StockFont(const StockFont &) = delete;
-    StockFont &operator=(const StockFont &) = delete;
-};
-
 // The label's box beside a picture of size pic (none: the whole control).
 static RECT LabelBox(HWND hwnd, int W, int H, SIZE pic)
 {
@@ -224,7 +199,7 @@ bool CCcombo_DrawFace(HWND hwnd, bool pressed, bool picture)
     // The box is (left, top, width, height).
     RECT box = picture ? LabelBox(hwnd, W, H, pic) : RECT{0, 0, W, H};
     {
-        StockFont font(img.dc);
+        CCDrawFont font(img.dc, nullptr, 0, 0);
         CCDraw_Text(img.dc, ink, face, box.right, box.bottom, box.left + d, box.top + d, CCGetJustify(hwnd), text);
     }
     return true;
@@ -238,7 +213,7 @@ static bool DrawDisabled(HWND hwnd)
     CCReadText(hwnd, text, sizeof text);
     CCWindowDC win(hwnd);
     if (!win.dc) return false;
-    StockFont font(win.dc);
+    CCDrawFont font(win.dc, nullptr, 0, 0);
     CCDraw_Bevel(win.dc, COMBO_DISABLED_FACE, 0, 0, W, H, 1);
     CCDraw_Text(win.dc, COMBO_DISABLED_TEXT, COMBO_DISABLED_FACE, W, H, 0, 0, CCGetJustify(hwnd), text);
     return true;
@@ -269,13 +244,13 @@ void CCcombo_SetText(HWND hwnd, const char *text, bool picture)
         return;
     }
     char label[COMBO_TEXT];
-    FieldOf(text, 0, label, sizeof label, " ");  // no field at all: no label
+    CCCopyField(text, 0, label, sizeof label, " ");  // no field at all: no label
     char old[COMBO_TEXT];
     int n = CCReadText(hwnd, old, sizeof old);
     char flags[2] = {n > 0 ? old[n - 1] : '\0', '\0'};
     char oldLabel[COMBO_TEXT], oldSecond[COMBO_TEXT];
-    FieldOf(old, 0, oldLabel, sizeof oldLabel, " ");
-    FieldOf(old, 1, oldSecond, sizeof oldSecond, " ");
+    CCCopyField(old, 0, oldLabel, sizeof oldLabel, " ");
+    CCCopyField(old, 1, oldSecond, sizeof oldSecond, " ");
     // Stored first, so that the look drawn below (or the next paint, when
     // nothing can be drawn now) shows the new text.
     char joined[3 * COMBO_TEXT];
@@ -303,11 +278,6 @@ LRESULT CCcombo_Msg(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_CREATE:
         CC09Press_Create(hwnd);
         CCSetSlot(hwnd, CCCOMBO_SLOT_DOWNLOOK, 0);
-        return 0;
-    case WM_ENABLE:
-        CCSetSlot(hwnd, 2, wParam ? 1 : 0);
-        if (wParam) CCRepaint(hwnd);
-        else CCcombo_DrawDisabled(hwnd);
         return 0;
     case WM_SETTEXT: {
         char text[CC09_TEXT_MAX + 1];

@@ -66,7 +66,8 @@ void CC09Press_Down(HWND hwnd, const CC09PressKind *kind)
     // A latch left over by a press that ended elsewhere does not block the next.
     if (CCGetSlot(hwnd, CC09_SLOT_LATCH) == 1 && CCGetSlot(hwnd, CC09_SLOT_STATE) == 0)
         CCSetSlot(hwnd, CC09_SLOT_LATCH, 0);
-    if (CCGetSlot(hwnd, CC09_SLOT_LATCH) != 0 || CCGetSlot(hwnd, CC09_SLOT_STATE) != 0) return;
+    LONG latch = CCGetSlot(hwnd, CC09_SLOT_LATCH), state = CCGetSlot(hwnd, CC09_SLOT_STATE);
+    if (kind->blockNeedsLatch ? (latch == 1 && state != 0) : (latch != 0 || state != 0)) return;
     CCSetSlot(hwnd, CC09_SLOT_LATCH, 1);
     SetCapture(hwnd);
     CCSetSlot(hwnd, CC09_SLOT_PRESSWND, (LONG)(LONG_PTR)hwnd);
@@ -161,7 +162,7 @@ void CC09Press_End(HWND hwnd, const CC09PressKind *kind)
     Draw(kind->letGo, hwnd);
     char c = CC09Press_FlagsChar(hwnd);
     if (HexOf(c) & 2) Send(hwnd, Id(hwnd) + CC09Press_Offset(c, kind->releaseOffset), hwnd);
-    if (!IsWindow(hwnd)) return;
+    if (!IsWindow(hwnd) || kind->oneLook) return;
     if (kind->updateOnRelease) {
         CCRepaint(hwnd);
     } else {
@@ -173,11 +174,20 @@ void CC09Press_Paint(HWND hwnd, const CC09PressKind *kind)
 {
     PAINTSTRUCT ps;
     BeginPaint(hwnd, &ps);
-    if (!IsWindowEnabled(hwnd)) Draw(kind->drawDisabled, hwnd);
-    else if (CCGetSlot(hwnd, CC09_SLOT_LATCH) != 1) Draw(kind->paint, hwnd);
-    else if (CCGetSlot(hwnd, CC09_SLOT_HOLD) == 2 || CCGetSlot(hwnd, CC09_SLOT_STATE) != 2)
+    bool latched = CCGetSlot(hwnd, CC09_SLOT_LATCH) == 1;
+    bool gone = CCGetSlot(hwnd, CC09_SLOT_HOLD) != 2 && CCGetSlot(hwnd, CC09_SLOT_STATE) == 2;
+    if (!IsWindowEnabled(hwnd)) {
+        Draw(kind->drawDisabled, hwnd);
+    } else if (kind->oneLook) {
+        Draw(kind->paint, hwnd);
+        if (latched && gone) CC09Press_End(hwnd, kind);
+    } else if (!latched) {
+        Draw(kind->paint, hwnd);
+    } else if (!gone) {
         Draw(kind->drawDown, hwnd);
-    else CC09Press_End(hwnd, kind);
+    } else {
+        CC09Press_End(hwnd, kind);
+    }
     EndPaint(hwnd, &ps);
 }
 
@@ -197,6 +207,15 @@ bool CC09Press_Message(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
         break;
     case WM_LBUTTONUP:
         CC09Press_Up(hwnd, lParam, kind);
+        break;
+    case WM_ENABLE:
+        CCSetSlot(hwnd, 2, wParam ? 1 : 0);
+        if (wParam) {
+            CCRepaint(hwnd);
+        } else {
+            Draw(kind->drawDisabled, hwnd);
+            Draw(kind->letGo, hwnd);  // a disabled control acts on no press
+        }
         break;
     default:
         return false;

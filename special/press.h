@@ -49,6 +49,13 @@ struct CC09PressKind {
     bool plainOnly = false;              // style 0x0100 ignored: plain tracking always
     void (*taken)(HWND hwnd) = nullptr;  // a press was taken, or taken back on coming back
     void (*letGo)(HWND hwnd) = nullptr;  // the press ended, or the button went up outside
+    // A press in progress (slot 76 not 0) blocks a new button down only while
+    // the latch is set: a kind created with slot 76 = 1 takes its first press.
+    bool blockNeedsLatch = false;
+    // One enabled look: WM_PAINT always draws the normal look and then ends a
+    // press whose pointer left in hold mode 1; the end of a press repaints
+    // nothing.
+    bool oneLook = false;
 };
 
 // Flags character of the window text (last character of the raw text), or
@@ -61,9 +68,10 @@ int CC09Press_Offset(char flagsChar, CC09Offset rule);
 
 // WM_CREATE: slots 76 = 0, 77 = 0, 71 = 0, 49 = 2 with style 0x0800, else 1.
 void CC09Press_Create(HWND hwnd);
-// WM_LBUTTONDOWN / WM_LBUTTONDBLCLK: ignored while a press is in progress;
-// otherwise latch, capture, press notification (flags bit 0), pressed look if
-// the kind draws one at the press, then the kind's `taken` hook.
+// WM_LBUTTONDOWN / WM_LBUTTONDBLCLK: ignored while a press is in progress
+// (with blockNeedsLatch: only while the latch is set too); otherwise latch,
+// capture, press notification (flags bit 0), pressed look if the kind draws
+// one at the press, then the kind's `taken` hook.
 void CC09Press_Down(HWND hwnd, const CC09PressKind *kind);
 // WM_MOUSEMOVE (position unsigned): plain or browse tracking by style 0x0100.
 void CC09Press_Move(HWND hwnd, WPARAM wParam, LPARAM lParam, const CC09PressKind *kind);
@@ -74,15 +82,19 @@ void CC09Press_Up(HWND hwnd, LPARAM lParam, const CC09PressKind *kind);
 // End of a press: latch, state and press window cleared first (so no paint
 // re-enters it), capture released, the kind's `letGo` hook, release
 // notification (flags bit 1, id + 1000 by the kind's rule), then the whole
-// client area invalidated without erasing (and updated if the kind asks).
+// client area invalidated without erasing (and updated if the kind asks; a
+// one-look kind repaints nothing).
 void CC09Press_End(HWND hwnd, const CC09PressKind *kind);
 // WM_PAINT: BeginPaint; disabled: disabled look; no latch: normal look; hold
 // mode 2 or the pointer not gone: pressed look; else the end of the press;
-// EndPaint. The looks draw on a DC of their own.
+// EndPaint. A one-look kind draws its normal look and then ends a press whose
+// pointer left in hold mode 1. The looks draw on a DC of their own.
 void CC09Press_Paint(HWND hwnd, const CC09PressKind *kind);
 
-// Handles WM_PAINT, WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, WM_MOUSEMOVE
-// and WM_LBUTTONUP (each answered 0); false for any other message.
+// Handles WM_PAINT, WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, WM_MOUSEMOVE,
+// WM_LBUTTONUP and WM_ENABLE (slot 2; enabled: repainted at once; disabled: the
+// disabled look, then the kind's `letGo` hook), each answered 0; false for any
+// other message.
 bool CC09Press_Message(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
                        const CC09PressKind *kind, LRESULT *result);
 

@@ -97,15 +97,6 @@ LRESULT CCrepeat_Msg(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         CCSetSlot(hwnd, CCCOMBO_SLOT_DOWNLOOK, 0);
         CCSetSlot(hwnd, REPEAT_SLOT_PHASE, 0);
         return 0;
-    case WM_ENABLE:
-        CCSetSlot(hwnd, 2, wParam ? 1 : 0);
-        if (wParam) {
-            CCRepaint(hwnd);
-        } else {
-            CCcombo_DrawDisabled(hwnd);
-            StopTimers(hwnd);
-        }
-        return 0;
     case WM_SETTEXT: {
         char text[CC09_TEXT_MAX + 1];
         CCCopyText(text, sizeof text, lParam ? (const char *)lParam : "");

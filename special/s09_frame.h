@@ -20,6 +20,17 @@ LRESULT CCfontdisp_Msg(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 LRESULT CCchunky_Msg(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 LRESULT CCrepeat_Msg(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
+// The raw window text and the fields a look or a label change reads: label,
+// second field (empty when absent), flags character (empty for an empty text).
+#define CC09_FIELD_TEXT 256
+struct CC09Fields {
+    char raw[CC09_FIELD_TEXT];
+    char label[CC09_FIELD_TEXT];
+    char second[CC09_FIELD_TEXT];
+    char flags[2];
+};
+void CC09_ReadFields(HWND hwnd, CC09Fields *fields);
+
 // Handlers by kind (low 4 bits of the style); kinds 0 and 9 to 15 take
 // default processing. Writable so that a test can put a recording kind in.
 extern CCKindHandler CC09Kinds[16];

@@ -192,3 +192,30 @@ TEST(Siblings, ScanLikeTwoDigitDecimal)
     EXPECT_STREQ(name, "kerv_cc\xC4.dll");  // only A-Z change
     CCLowerAscii(nullptr);
 }
+
+TEST(Fields, CopyFieldByIndexBoundAndAbsent)
+{
+    struct {
+        const char *text;
+        int index;
+        size_t size;
+        const char *absent, *want;
+    } cases[] = {
+        {"Take$Arial,10$2", 0, 64, "-", "Take"}, {"Take$Arial,10$2", 1, 64, "-", "Arial,10"},
+        {"Take$Arial,10$2", 2, 64, "-", "2"},    {"Take$Arial,10$2", 3, 64, "-", "-"},
+        {"$$A$$$B", 1, 64, "-", "B"},            {"$$$", 0, 64, "-", "-"},
+        {"", 0, 64, nullptr, ""},                {"Take$Arial", 0, 3, "-", "Ta"},
+        {"Take$Arial", 1, 6, "-", "Arial"},      {"Take$Arial", 1, 5, "-", "Aria"},
+        {"Take", 1, 2, "absent", "a"},           {nullptr, 0, 64, "-", "-"},
+    };
+    for (auto &c : cases) {
+        char out[65];  // one beyond the largest bound
+        memset(out, '#', sizeof out);
+        CCCopyField(c.text, c.index, out, c.size, c.absent);
+        EXPECT_STREQ(out, c.want) << (c.text ? c.text : "(null)") << " field " << c.index << " size " << c.size;
+        EXPECT_EQ(out[c.size], '#');  // nothing past the bound
+    }
+    char one = '#';
+    CCCopyField("Take", 0, &one, 0, "-");  // size 0: nothing written
+    EXPECT_EQ(one, '#');
+}

@@ -41,6 +41,8 @@ const Kind kKinds[] = {
     {kSpecial, "Chunky Font Btn", 0x0007, 100, 40, "Take$Arial,10$3", true, "Cut$Arial,10$3"},
     {kSpecial, "Combo BMP", 0x0002, 100, 40, "Cam$BENCHPIC$3", true, "Cam 2$BENCHPIC$3"},
     {kSpecial, "Repeat Button", 0x0008, 100, 40, "Up$100$1", true, "Down$100$1"},
+    {kSpecial, "Dual LED Button", 0x0004, 100, 40, "Mic$ $3", true, "Talk$ $3"},
+    {kSpecial, "Font Display", 0x0006, 100, 40, "Studio 2$Arial,12$3", true, "Studio 3$Arial,12$3"},
 };
 const int kKindCount = sizeof kKinds / sizeof kKinds[0];
 

@@ -5,6 +5,8 @@
 
 static void DemoTour_fontButtons();
 static void DemoTour_pictureAndRepeat();
+static void DemoTour_dualLed();
+static void DemoTour_fontDisplays();
 
 // Level shown by LED display 917, stepped by Repeat buttons 915 (down) and 916 (up).
 static int s_level = 50;
@@ -44,7 +46,7 @@ void DemoTour_special()
     Demo_SetText(903, "12:34$20$0");
     Demo_ExpectRawText(903, "12:34$20$0");
     Demo_SetText(906, "0123456789012345678901234567890123456789012345678901234567890123456789");
-    Demo_ExpectRawText(906, "01234567890123456789012345678901234567890123456789012345678");
+    Demo_ExpectRawText(906, "01234567890123456789012345678901234567890123456789012345678$Arial,12$8");
     Demo_SetText(906, "Studio 2$Arial,12$8");
 
     Demo_Step("LED display 903 as a clock: a new time every second, size and flags kept");
@@ -75,6 +77,8 @@ void DemoTour_special()
 
     DemoTour_fontButtons();
     DemoTour_pictureAndRepeat();
+    DemoTour_dualLed();
+    DemoTour_fontDisplays();
 }
 
 // Font buttons: Font (901, release only), Font 95 (905, flags 3: press, and
@@ -150,4 +154,56 @@ static void DemoTour_pictureAndRepeat()
     Demo_Expect({915});
     wsprintfA(level, "%d", s_level);
     Demo_ExpectText(917, level);
+}
+
+// Dual LED buttons: 904 (release only, variable-pitch label) and 941 (flags 3,
+// label in the system font). Option texts switch the lamps: character 3 the
+// band, 4 the right lamp, 5 the left lamp.
+static void DemoTour_dualLed()
+{
+    Demo_Step("Dual LED 904: band red, right lamp bright green, left lamp blue (/__9AC); text unchanged");
+    Demo_SetText(904, "/__9AC");
+    Demo_ExpectRawText(904, "Mic$ $2");
+    Demo_Pause(50);
+
+    Demo_Step("Dual LED 941: right lamp bright green, left lamp off in grey (/___A7)");
+    Demo_SetText(941, "/___A7");
+    Demo_Pause(50);
+
+    Demo_Step("click Dual LED 904 (flags 2: release) and 941 (flags 3: press, release + 1000)");
+    Demo_Click(904);
+    Demo_Click(941);
+    HWND cue = Demo_Item(941);
+    Demo_ExpectFrom({904, 941, 1941}, {Demo_Item(904), cue, cue});
+
+    Demo_Step("Dual LED labels change; lamps, font field and flags stay");
+    Demo_SetText(904, "Talk");
+    Demo_ExpectRawText(904, "Talk$ $2");
+    Demo_SetText(941, "Live");
+    Demo_ExpectRawText(941, "Live$L$3");
+    Demo_Expect({});
+}
+
+// Font displays with each edge: 906 sunken, 942 raised, 943 hidden (flags 3).
+// The option letters O / N hide and show the edge, R / L raise and sink it.
+static void DemoTour_fontDisplays()
+{
+    Demo_Step("Font display 906: edge hidden (/O), shown again (/N), raised (/R), sunk (/L)");
+    const char *letters[] = {"/O", "/N", "/R", "/L"};
+    for (const char *l : letters) {
+        Demo_SetText(906, l);
+        Demo_Pause(50);
+    }
+    Demo_ExpectRawText(906, "Studio 2$Arial,12$8");
+
+    Demo_Step("Font display 942 in white on red (/__9F) with a new label");
+    Demo_SetText(942, "/__9F");
+    Demo_SetText(942, "On air");
+    Demo_ExpectRawText(942, "On air$Arial,10$0");
+    Demo_Pause(50);
+
+    Demo_Step("click Font display 943 (flags 3): press 943, release 1943; its look stays");
+    Demo_Click(943);
+    HWND plain = Demo_Item(943);
+    Demo_ExpectFrom({943, 1943}, {plain, plain});
 }

@@ -1,0 +1,65 @@
+#!/bin/sh
+# The panel runner end to end: the example panels run their scripts with every
+# expectation met and leave a screenshot; bad input (a template that does not
+# compile, a missing dialog, an id not on the panel, an unknown action, a
+# failed expectation, a missing installation or sibling) ends with a non-zero
+# status and a line that names the file (and line) at fault.
+#   panel_runner.sh <build dir>
+set -u
+build=$(cd "${1:-build}" && pwd)
+src=$(cd "$(dirname "$0")/../.." && pwd)
+out=$build/e2e/panels
+rm -rf "$out"
+mkdir -p "$out"
+WINEPREFIX=$build/wine-panel
+WINEARCH=win32
+CCPANEL_WINE=$build/wine-run.sh
+export WINEPREFIX WINEARCH CCPANEL_WINE
+unset CC_ROOT CC_SYSTEM
+wineserver -k 2>/dev/null || true
+trap 'wineserver -k 2>/dev/null || true' EXIT
+"$build/wine-run.sh" cmd /c exit >/dev/null 2>&1 || true
+sh "$src/scripts/wine-warm.sh" "$build" || true
+ccpanel=$build/demo/ccpanel
+failed=0
+fail() { echo "panel_runner: $*"; failed=1; }
+
+# Runs ccpanel; $1: expected status, $2: text the output must hold, rest: arguments.
+check() {
+    want=$1 says=$2
+    shift 2
+    "$ccpanel" "$@" >"$out/run.txt" 2>&1
+    rc=$?
+    if [ $rc -ne "$want" ] || ! grep -q -- "$says" "$out/run.txt"; then
+        fail "ccpanel $* gave status $rc (wanted $want) and no '$says':"
+        grep -v '^qemu\|^wine: Unhandled' "$out/run.txt" | sed 's/^/    /'
+    fi
+}
+
+cd "$src/examples/panels" || exit 1
+for p in routing playout talkback; do
+    check 0 "actions, 0 failed" $p.rc --script $p.txt --png "$out/$p.png"
+    [ -s "$out/$p.png" ] || fail "$p: no screenshot"
+done
+
+cd "$out" || exit 1
+printf 'BAD DIALOG 0, 0, 10\nBEGIN\n  CONTROL\nEND\n' >broken.rc
+check 2 "broken.rc: the template does not compile" broken.rc
+check 2 "no dialog named NOPE" "$src/examples/panels/routing.rc" --dialog NOPE
+printf 'click 101\nclick 999\n' >noid.txt
+check 2 "noid.txt:2: no control with id 999" "$src/examples/panels/routing.rc" --script noid.txt
+printf 'click 101\nexpect 101\nfly 101\n' >verb.txt
+check 2 "verb.txt:3: unknown action 'fly'" "$src/examples/panels/routing.rc" --script verb.txt
+printf 'click 401\nexpect 402\n' >wrong.txt
+check 1 "wrong.txt:2: FAILED expect: expected \[402\], got \[401\]" "$src/examples/panels/routing.rc" --script wrong.txt
+check 2 "missing.rc: no such template" missing.rc
+mkdir -p empty
+CC_ROOT="Z:$(printf '%s' "$out/empty" | tr / '\\')" CC_SYSTEM=none \
+    check 3 "cannot load" "$src/examples/panels/routing.rc"
+# An installation with the standard library only: the special controls' class is missing.
+mkdir -p solo/studio/windows/lib
+cp "$build/demo/install/studio/windows/lib/KERV_CC.DLL" solo/studio/windows/lib/
+CC_ROOT="Z:$(printf '%s' "$out/solo" | tr / '\\')" CC_SYSTEM=studio \
+    check 3 "is a sibling library missing" "$src/examples/panels/talkback.rc"
+[ $failed -eq 0 ] && echo "panel_runner: 3 panels and 8 bad inputs as expected"
+exit $failed
