@@ -3,11 +3,14 @@
 # `bench` runs the benchmark (table printed, rows in build/bench/bench.csv);
 # BENCH_ARGS passes options (e.g. --profile), BENCH_BEFORE=<revision> measures
 # that revision's library beside this one.
+# `fuzz` runs each native fuzz target FUZZ_TIME seconds (or FUZZ_RUNS inputs);
+# `analyse` runs cppcheck and clang-tidy; `storm` and `soak` are the full runs
+# (STORM_MESSAGES, SOAK_CYCLES per kind; docs/RELIABILITY.md).
 BUILD ?= build
 JOBS ?= 2
 export WINEPREFIX ?= $(CURDIR)/$(BUILD)/wine
 
-.PHONY: all bootstrap configure build test demo bench clean
+.PHONY: all bootstrap configure build test demo bench fuzz analyse storm soak clean
 
 all: build
 
@@ -34,6 +37,24 @@ demo: bootstrap
 bench: bootstrap
 	@$(MAKE) --no-print-directory build
 	@sh tools/bench/run-bench.sh $(BUILD) $(BENCH_BEFORE) -- $(BENCH_ARGS)
+
+FUZZ_TIME ?= 600
+FUZZ_RUNS ?= 10000000
+fuzz: bootstrap
+	@$(MAKE) --no-print-directory -C fuzz run OUT=$(CURDIR)/$(BUILD)-fuzz FUZZ_TIME=$(FUZZ_TIME) FUZZ_RUNS=$(FUZZ_RUNS)
+
+analyse: bootstrap
+	@sh scripts/analyse.sh all $(JOBS)
+
+STORM_MESSAGES ?= 100000
+SOAK_CYCLES ?= 10000
+storm: bootstrap
+	@$(MAKE) --no-print-directory build
+	@sh scripts/run-reliability.sh $(BUILD) storm $(STORM_MESSAGES)
+
+soak: bootstrap
+	@$(MAKE) --no-print-directory build
+	@sh scripts/run-reliability.sh $(BUILD) soak $(SOAK_CYCLES)
 
 clean:
 	rm -rf $(BUILD)

@@ -52,7 +52,7 @@ TEST_P(SoakTest, NoGrowth)
     ASSERT_TRUE(CCT_LoadBoth());
     const CCTKind &k = CCT_KINDS[GetParam()];
     const char *env = getenv("CC_SOAK_CYCLES");
-    int cycles = env && *env ? atoi(env) : 400;
+    int cycles = env && *env ? atoi(env) : 300;
     if (cycles < WARMUP + 1) cycles = WARMUP + 1;
     DWORD start = GetTickCount();
     DWORD gdi0 = 0;

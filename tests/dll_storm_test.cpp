@@ -224,7 +224,7 @@ TEST_P(StormTest, SurvivesRandomMessages)
 {
     ASSERT_TRUE(CCT_LoadBoth());
     const CCTKind &k = CCT_KINDS[GetParam()];
-    long count = EnvLong("CC_STORM_MESSAGES", 1500);
+    long count = EnvLong("CC_STORM_MESSAGES", 1000);
     uint32_t seed = (uint32_t)EnvLong("CC_STORM_SEED", 20261209) * 2654435761u + (uint32_t)GetParam();
     Storm s{&k, Rng{seed ? seed : 1}};
     CCT_ClearLog();
