@@ -1,4 +1,4 @@
-// '$' fields, '|' lines, bounded copies and joins: every result points into
+// '$' fields, '|' lines, bounded copies, field copies and joins: every result points into
 // the text it came from, every write stays inside its buffer, the text given
 // is never changed.
 #include <stdlib.h>
@@ -26,6 +26,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             continue;
         }
         if (f < t || f + n > t + len || n == 0 || memchr(f, '$', n)) abort();
+    }
+    // Each field copied into an exact heap buffer: cut, terminated, its prefix.
+    for (int i = 0; i < 4; i++) {
+        std::vector<char> field(outSize ? outSize : 1, '#');
+        CCCopyField(t, i, outSize ? field.data() : nullptr, outSize, i == 3 ? nullptr : "abs");
+        if (!outSize) continue;
+        size_t n = 0;
+        const char *f = CCFindField(t, i, &n);
+        size_t got = strnlen(field.data(), outSize);
+        if (got == outSize) abort();
+        if (f && (got != (n < outSize ? n : outSize - 1) || memcmp(field.data(), f, got) != 0)) abort();
     }
     const char *first = CCFirstField(t);
     if (strlen(first) > 298) abort();
