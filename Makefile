@@ -6,11 +6,14 @@
 # docs/panel.png (the demo panel after its tour).
 # BENCH_ARGS passes options (e.g. --profile), BENCH_BEFORE=<revision> measures
 # that revision's library beside this one.
+# `fuzz` runs each native fuzz target FUZZ_TIME seconds (or FUZZ_RUNS inputs);
+# `analyse` runs cppcheck and clang-tidy; `storm` and `soak` are the full runs
+# (STORM_MESSAGES, SOAK_CYCLES per kind; docs/RELIABILITY.md).
 BUILD ?= build
 JOBS ?= 2
 export WINEPREFIX ?= $(CURDIR)/$(BUILD)/wine
 
-.PHONY: all bootstrap configure build test demo bench install gallery clean
+.PHONY: all bootstrap configure build test demo bench install gallery fuzz analyse storm soak clean
 PREFIX ?= $(CURDIR)/$(BUILD)/sdk
 
 all: build
@@ -45,6 +48,24 @@ install: build
 gallery: bootstrap
 	@$(MAKE) --no-print-directory build
 	@sh tools/gallery/run-gallery.sh $(BUILD) docs
+
+FUZZ_TIME ?= 600
+FUZZ_RUNS ?= 10000000
+fuzz: bootstrap
+	@$(MAKE) --no-print-directory -C fuzz run OUT=$(CURDIR)/$(BUILD)-fuzz FUZZ_TIME=$(FUZZ_TIME) FUZZ_RUNS=$(FUZZ_RUNS)
+
+analyse: bootstrap
+	@sh scripts/analyse.sh all $(JOBS)
+
+STORM_MESSAGES ?= 100000
+SOAK_CYCLES ?= 10000
+storm: bootstrap
+	@$(MAKE) --no-print-directory build
+	@sh scripts/run-reliability.sh $(BUILD) storm $(STORM_MESSAGES)
+
+soak: bootstrap
+	@$(MAKE) --no-print-directory build
+	@sh scripts/run-reliability.sh $(BUILD) soak $(SOAK_CYCLES)
 
 clean:
 	rm -rf $(BUILD)

@@ -87,7 +87,7 @@ struct CCCachedFont {
 
 // A picture held for the guard's lifetime; ok() when it could be had.
 struct CCCachedPicture {
-    CCPicture pic;
+    CCPicture pic{};
     bool had;
     CCCachedPicture(HINSTANCE module, const char *name, HDC ref) : had(CCCache_Picture(module, name, ref, &pic)) {}
     ~CCCachedPicture()

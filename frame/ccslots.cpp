@@ -1,5 +1,6 @@
 // Window slots, option texts and notifications.
 #include "ccslots.h"
+#include "ccoptions.h"
 
 static LONG *SlotBlock(HWND hwnd)
 {
@@ -57,29 +58,17 @@ int CCGetJustify(HWND hwnd)
 
 int CCParseOptions(HWND hwnd, const char *text)
 {
-    int d[7];
-    char raw[7];
-    if (!CCScanOptions(text, d, raw)) return 0;
+    CCOptionWrites w;
+    if (!CCOptionParse(text, CCGetSlot(hwnd, 3), &w)) return 0;
 #ifdef CC_VARIANT_09
     // Kind 6 takes justification letters at position 1.
     LONG style = GetWindowLongA(hwnd, GWL_STYLE);
     if ((style & 0xF) == 6) {
-        LONG ns = style;
-        if (raw[1] == 'R') ns |= 0x80;
-        else if (raw[1] == 'L') ns &= ~0x80;
-        else if (raw[1] == 'N') ns &= ~0x40;
-        else if (raw[1] == 'O') ns |= 0x40;
+        LONG ns = (LONG)CCOptionJustifyStyle(text, (uint32_t)style);
         if (ns != style) SetWindowLongA(hwnd, GWL_STYLE, ns);
     }
 #endif
-    if (d[6] >= 0) CCSetSlot(hwnd, 3, d[6]);
-    if (d[1] >= 0) CCSetSlot(hwnd, 5, d[1]);
-    if (d[2] >= 0) CCSetSlot(hwnd, 6, d[2]);
-    LONG variant = CCGetSlot(hwnd, 3) & 0xF;
-    int pair = variant == 2 ? 9 : variant == 3 ? 11 : 7;
-    if (d[3] >= 0) CCSetSlot(hwnd, pair, d[3]);
-    if (d[4] >= 0) CCSetSlot(hwnd, pair + 1, d[4]);
-    if (d[5] >= 0) CCSetSlot(hwnd, 4, d[5]);
+    for (int i = 0; i < w.count; i++) CCSetSlot(hwnd, w.slot[i], w.value[i]);
     return 1;
 }
 

@@ -11,7 +11,7 @@ i386=yes
 dpkg --print-foreign-architectures | grep -qx i386 || i386=no
 # wine64 brings the native wine server, which the 32-bit loader uses too.
 for p in g++-mingw-w64-i686-posix g++ cmake ninja-build make wine wine32:i386 wine64 googletest \
-         xvfb xauth xdotool imagemagick python3-fonttools; do
+         xvfb xauth xdotool imagemagick python3-fonttools clang libclang-rt-14-dev clang-tidy cppcheck; do
     have "$p" || need="$need $p"
 done
 emulate=no

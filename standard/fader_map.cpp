@@ -24,6 +24,8 @@ int64_t CCFader_MulDiv(int64_t a, int64_t b, int64_t c)
         // |a * b| >= 2^63: a quotient of the right sign and at least that size.
         bool negative = ((a < 0) != (b < 0)) != (c < 0);
         uint64_t mag = c < 0 ? (uint64_t)0 - (uint64_t)c : (uint64_t)c;
+        // c is not 0 here, so neither is mag.
+        // cppcheck-suppress zerodivcond
         uint64_t q = ((uint64_t)1 << 63) / mag;
         int64_t big = q > (uint64_t)INT64_MAX ? INT64_MAX : (int64_t)q;
         return Clamp62(negative ? -big : big);

@@ -73,10 +73,9 @@ static int WINAPI watch_ReleaseDC(HWND w, HDC d)
     return ok;
 }
 
-// Points the program's import of `name` at `hook`; keeps the original in *real.
-static void Redirect(const char *name, void *hook, void **real)
+void CCT_RedirectIn(HMODULE module, const char *name, void *hook, void **real)
 {
-    BYTE *base = (BYTE *)GetModuleHandleA(nullptr);
+    BYTE *base = (BYTE *)module;
     IMAGE_NT_HEADERS *nt = (IMAGE_NT_HEADERS *)(base + ((IMAGE_DOS_HEADER *)base)->e_lfanew);
     IMAGE_DATA_DIRECTORY dir = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
     if (!dir.VirtualAddress) return;
@@ -97,6 +96,11 @@ static void Redirect(const char *name, void *hook, void **real)
             VirtualProtect(&slots->u1.Function, sizeof slots->u1.Function, prot, &prot);
         }
     }
+}
+
+static void Redirect(const char *name, void *hook, void **real)
+{
+    CCT_RedirectIn(GetModuleHandleA(nullptr), name, hook, real);
 }
 
 #define WATCH(name) Redirect(#name, (void *)watch_##name, (void **)&real_##name)

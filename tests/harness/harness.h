@@ -108,6 +108,21 @@ DWORD CCT_GdiObjects();
 int CCT_GdiLeaked(const std::function<void()> &fn);
 extern void (*CCT_CacheFlush)(void);
 
+// Points a module's import of `name` at `hook` (the program's own imports when
+// module is the program); keeps the function it called before in *real.
+void CCT_RedirectIn(HMODULE module, const char *name, void *hook, void **real);
+
+// Failure seam: in the modules given to CCT_FailWatch, memory calls
+// (GlobalAlloc, GlobalReAlloc, GlobalLock, HeapAlloc, HeapReAlloc) and GDI
+// resource calls (GetDC, memory DCs, bitmaps, fonts, pens, brushes) pass
+// through one counter. CCT_FailPoints counts the calls fn makes;
+// CCT_FailRun runs fn with call number `at` (1 first) failing, or every call
+// when at is 0. Only the kinds of calls in `which` count and fail.
+enum { CCT_FAIL_GLOBAL = 1, CCT_FAIL_HEAP = 2, CCT_FAIL_MEMORY = 3, CCT_FAIL_GDI = 4 };
+void CCT_FailWatch(HMODULE module);
+int CCT_FailPoints(unsigned which, const std::function<void()> &fn);
+void CCT_FailRun(unsigned which, int at, const std::function<void()> &fn);
+
 // A control's text as WM_GETTEXT answers it, and (special library) its whole
 // text as CC_GETRAWTEXT answers it; at most 255 and 599 characters.
 std::string CCT_Text(HWND hwnd);
