@@ -7,7 +7,7 @@
 #include <array>
 #include <string>
 #include <vector>
-#include "bmpfile.h"
+#include "imagecheck.h"
 #include "ccdraw.h"
 #include "harness.h"
 #include "s09_frame.h"
