@@ -19,17 +19,17 @@ if [ $interactive = yes ]; then
     [ -n "$DISPLAY" ] || { echo "run-demo.sh: --interactive needs a display (DISPLAY)" >&2; exit 1; }
     WINEPREFIX=$build/wine-x11
     export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win32
-    if [ ! -f "$WINEPREFIX/.cc-ready" ]; then
-        mkdir -p "$WINEPREFIX"
-        wineboot -i >/dev/null 2>&1
+    if [ ! -f "$WINEPREFIX/.cc-x11-ready" ]; then   # a copy of the build's prefix, X11 driver
+        "$build/wine-run.sh" --prepare
+        wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d x11 /f >/dev/null 2>&1
         wineserver -w
-        touch "$WINEPREFIX/.cc-ready"
+        touch "$WINEPREFIX/.cc-x11-ready"
     fi
     run="wine"
 else
     WINEPREFIX=$build/wine
     export WINEPREFIX
-    "$build/wine-run.sh" cmd /c exit >/dev/null 2>&1 || true   # creates the prefix once
+    "$build/wine-run.sh" --prepare || true   # creates the prefix once
     run="$build/wine-run.sh"
 fi
 

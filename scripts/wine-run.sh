@@ -1,19 +1,62 @@
 #!/bin/sh
 # Runs a Windows program under the project's own headless Wine prefix.
 # WINEPREFIX defaults to <build dir>/wine; the build dir is this script's copy location.
+#   wine-run.sh <program> [arguments]
+#   wine-run.sh --prepare    makes the prefix only (status 0 when it is ready)
+#   wine-run.sh --stop       stops every process of the prefix
 here=$(cd "$(dirname "$0")" && pwd)
 : "${WINEPREFIX:=$here/wine}"
+WINEPREFIX=${WINEPREFIX%/}
 export WINEPREFIX
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEARCH=win32
+# Stops every process of the prefix: the server, and clients it left behind
+# (under qemu's emulation a client may outlive its server, stuck).
+stop_prefix() {
+    wineserver -k 2>/dev/null
+    for p in $(grep -lzx "WINEPREFIX=$WINEPREFIX" /proc/[0-9]*/environ 2>/dev/null | cut -d/ -f3); do
+        case $(readlink "/proc/$p/exe") in
+        */qemu-i386*|*/wine*) kill -9 "$p" 2>/dev/null ;;
+        esac
+    done
+}
+[ "${1:-}" = --stop ] && { stop_prefix; exit 0; }
+# Creating a prefix now and then hangs in wineboot under emulation: each step
+# is bounded, and a creation that does not finish is thrown away and redone.
+create_prefix() {
+    for attempt in 1 2 3 4 5; do
+        mkdir -p "$WINEPREFIX"
+        if timeout 240 wineboot -i >/dev/null 2>&1 &&
+           timeout 120 wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1 &&
+           timeout 120 wineserver -w; then
+            touch "$WINEPREFIX/.cc-ready"
+            return 0
+        fi
+        echo "wine-run: creating $WINEPREFIX did not finish (attempt $attempt); starting again" >&2
+        stop_prefix
+        sleep 1
+        rm -rf "$WINEPREFIX"
+    done
+    return 1
+}
+# The build's other prefixes (demo, real input, panel runner) are copies of
+# its first one: one creation per build. Creations wait for each other.
 if [ ! -f "$WINEPREFIX/.cc-ready" ]; then
-    mkdir -p "$WINEPREFIX"
-    wineboot -i >/dev/null 2>&1
-    wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
-    wineserver -w
-    touch "$WINEPREFIX/.cc-ready"
+    base=$here/wine
+    (
+        flock 9
+        if [ ! -f "$base/.cc-ready" ]; then
+            (WINEPREFIX=$base; create_prefix)
+        fi
+        if [ ! -f "$WINEPREFIX/.cc-ready" ] && [ -f "$base/.cc-ready" ]; then
+            stop_prefix
+            rm -rf "$WINEPREFIX" "$WINEPREFIX.part"
+            cp -a "$base" "$WINEPREFIX.part" && mv "$WINEPREFIX.part" "$WINEPREFIX"
+        fi
+    ) 9>"$here/.wine-prefix.lock"
 fi
+[ "${1:-}" = --prepare ] && { [ -f "$WINEPREFIX/.cc-ready" ]; exit; }
 # Under qemu's emulation a test program that dies is resumed past the case it
 # died in (see gtest-resume.sh).
 case "$1" in

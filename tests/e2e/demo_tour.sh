@@ -15,9 +15,8 @@ WINEARCH=win32
 export WINEARCH
 unset CC_ROOT CC_SYSTEM   # the program finds its installation by itself
 # A server left behind by an earlier run that was stopped half way goes first.
-wineserver -k 2>/dev/null || true
-trap 'wineserver -k 2>/dev/null || true' EXIT
-"$build/wine-run.sh" cmd /c exit >/dev/null 2>&1 || true   # creates the prefix once
+"$build/wine-run.sh" --stop
+trap '"$build/wine-run.sh" --stop' EXIT
 sh "$(dirname "$0")/../../scripts/wine-warm.sh" "$build" || true
 fail() { echo "demo_tour: $*"; echo "--- log:"; cat "$out/log.txt"; exit 1; }
 

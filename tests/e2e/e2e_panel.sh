@@ -22,7 +22,7 @@ xvfb= demo=
 
 cleanup() {
     [ -n "$demo" ] && kill "$demo" 2>/dev/null
-    wineserver -k 2>/dev/null
+    "$build/wine-run.sh" --stop
     [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
     wait 2>/dev/null
 }
@@ -50,13 +50,13 @@ done
 DISPLAY=:$(head -n1 "$out/display")
 export DISPLAY
 
-# The prefix: X11 driver, windows without a window manager.
+# The prefix: a copy of the build's, with the X11 driver and windows without
+# a window manager.
 if [ ! -f "$WINEPREFIX/.cc-e2e-ready" ]; then
-    mkdir -p "$WINEPREFIX"
-    timeout 180 wineboot -i >/dev/null 2>&1
-    timeout 60 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-    timeout 60 wineserver -w
-    touch "$WINEPREFIX/.cc-e2e-ready"
+    "$build/wine-run.sh" --prepare || fail "no Wine prefix"
+    timeout 60 wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d x11 /f >/dev/null 2>&1 &&
+    timeout 60 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 &&
+    timeout 60 wineserver -w && touch "$WINEPREFIX/.cc-e2e-ready"
 fi
 
 png=$(timeout 60 winepath -w "$out/panel.png" 2>/dev/null)

@@ -16,9 +16,8 @@ WINEARCH=win32
 CCPANEL_WINE=$build/wine-run.sh
 export WINEPREFIX WINEARCH CCPANEL_WINE
 unset CC_ROOT CC_SYSTEM
-wineserver -k 2>/dev/null || true
-trap 'wineserver -k 2>/dev/null || true' EXIT
-"$build/wine-run.sh" cmd /c exit >/dev/null 2>&1 || true
+"$build/wine-run.sh" --stop
+trap '"$build/wine-run.sh" --stop' EXIT
 sh "$src/scripts/wine-warm.sh" "$build" || true
 ccpanel=$build/demo/ccpanel
 failed=0

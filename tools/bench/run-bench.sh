@@ -33,7 +33,7 @@ if [ -n "$before" ]; then
 fi
 WINEPREFIX=$build/wine
 export WINEPREFIX
-[ -f "$WINEPREFIX/.cc-ready" ] || "$build/wine-run.sh" cmd /c exit >/dev/null 2>&1 || true  # the prefix, once
+"$build/wine-run.sh" --prepare || true  # the prefix, once
 wineserver -w 2>/dev/null || true   # a server already running would not be pinned: let it end
 cpu=${BENCH_CPU:-$(($(nproc) - 1))}
 pin=""

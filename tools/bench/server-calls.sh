@@ -12,7 +12,7 @@ out=$build/bench
 mkdir -p "$out"
 WINEPREFIX=$out/wine-trace
 export WINEPREFIX
-"$build/wine-run.sh" cmd /c exit >/dev/null 2>&1 || true   # creates the prefix once
+"$build/wine-run.sh" --prepare || true   # creates the prefix once
 wineserver -k 2>/dev/null || true
 sleep 1
 trace=$out/server-trace.log

@@ -9,7 +9,7 @@ docs=${2:-docs}
 mkdir -p "$docs" "$build/gallery"
 WINEPREFIX=$build/wine
 export WINEPREFIX
-"$build/wine-run.sh" cmd /c exit >/dev/null 2>&1 || true   # creates the prefix once
+"$build/wine-run.sh" --prepare || true   # creates the prefix once
 trap 'wineserver -k 2>/dev/null || true' EXIT
 winpath() { printf 'Z:%s' "$1" | tr / '\\'; }
 CC_ROOT=$(winpath "$build/demo/install")
