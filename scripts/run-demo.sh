@@ -35,10 +35,11 @@ fi
 
 wineserver -p 2>/dev/null || true
 trap 'wineserver -k 2>/dev/null || true' EXIT
-CC_ROOT=$(winepath -w "$build/demo/install" 2>/dev/null)
+winpath() { printf 'Z:%s' "$1" | tr / '\\'; }   # drive Z: is the root
+CC_ROOT=$(winpath "$build/demo/install")
 CC_SYSTEM=studio
 export CC_ROOT CC_SYSTEM
 shot=panel.png
 [ $interactive = yes ] && shot=panel-x11.png   # written when the panel is closed
-png=$(winepath -w "$build/demo/$shot" 2>/dev/null)
+png=$(winpath "$build/demo/$shot")
 $run "$build/demo/ccdemo.exe" --png "$png" "$@"

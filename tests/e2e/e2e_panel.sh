@@ -8,7 +8,7 @@
 #   e2e_panel.sh <build dir>        (exit 77: a tool is missing, test skipped)
 set -u
 build=$(cd "${1:-build}" && pwd)
-for tool in Xvfb xdotool import convert wine wineserver winepath; do
+for tool in Xvfb xdotool import convert wine wineserver; do
     command -v $tool >/dev/null || { echo "e2e_panel: $tool missing, skipped"; exit 77; }
 done
 out=$build/e2e/x11
@@ -52,19 +52,23 @@ export DISPLAY
 
 # The prefix: a copy of the build's, with the X11 driver and windows without
 # a window manager.
-if [ ! -f "$WINEPREFIX/.cc-e2e-ready" ]; then
+for attempt in 1 2 3; do
+    [ -f "$WINEPREFIX/.cc-e2e-ready" ] && break
     "$build/wine-run.sh" --prepare || fail "no Wine prefix"
     timeout 60 wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d x11 /f >/dev/null 2>&1 &&
     timeout 60 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 &&
-    timeout 60 wineserver -w && touch "$WINEPREFIX/.cc-e2e-ready"
-fi
+    timeout 60 wineserver -w && touch "$WINEPREFIX/.cc-e2e-ready" && break
+    "$build/wine-run.sh" --stop
+done
+[ -f "$WINEPREFIX/.cc-e2e-ready" ] || fail "the prefix's X11 settings could not be written"
+sh "$(dirname "$0")/../../scripts/wine-warm.sh" "$build" || fail "the Wine session did not start"
 
-png=$(timeout 60 winepath -w "$out/panel.png" 2>/dev/null)
-timeout 180 wine "$build/demo/ccdemo.exe" --interactive --png "$png" >"$log" 2>"$out/stderr.txt" &
+png="Z:$(printf '%s' "$out/panel.png" | tr / '\\')"   # drive Z: is the root
+timeout 300 wine "$build/demo/ccdemo.exe" --interactive --png "$png" >"$log" 2>"$out/stderr.txt" &
 demo=$!
-i=0
+deadline=$(($(date +%s) + 150))
 until grep -q "^demo: ready" "$log" 2>/dev/null; do
-    i=$((i + 1)); [ $i -gt 600 ] && fail "the panel did not open"
+    [ "$(date +%s)" -gt $deadline ] && fail "the panel did not open"
     kill -0 "$demo" 2>/dev/null || fail "the demo ended early"
     sleep 0.1
 done
