@@ -20,21 +20,20 @@ if [ $interactive = yes ]; then
     WINEPREFIX=$build/wine-x11
     export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win32
     if [ ! -f "$WINEPREFIX/.cc-x11-ready" ]; then   # a copy of the build's prefix, X11 driver
-        "$build/wine-run.sh" --prepare
-        wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d x11 /f >/dev/null 2>&1
-        wineserver -w
-        touch "$WINEPREFIX/.cc-x11-ready"
+        "$build/wine-run.sh" --prepare || exit 1
+        timeout 120 wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d x11 /f >/dev/null 2>&1 &&
+        timeout 120 wineserver -w && touch "$WINEPREFIX/.cc-x11-ready"
     fi
     run="wine"
 else
     WINEPREFIX=$build/wine
     export WINEPREFIX
-    "$build/wine-run.sh" --prepare || true   # creates the prefix once
     run="$build/wine-run.sh"
 fi
 
-wineserver -p 2>/dev/null || true
-trap 'wineserver -k 2>/dev/null || true' EXIT
+# The prefix made once, its session started (and started again if it hangs).
+sh "$(dirname "$0")/wine-warm.sh" "$build" || true
+trap '"$build/wine-run.sh" --stop' EXIT
 winpath() { printf 'Z:%s' "$1" | tr / '\\'; }   # drive Z: is the root
 CC_ROOT=$(winpath "$build/demo/install")
 CC_SYSTEM=studio
