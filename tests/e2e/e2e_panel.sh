@@ -36,7 +36,7 @@ xdo() { timeout 10 xdotool "$@"; }
 pause() { sleep 0.03; }
 
 # A private X server on a free display (none possible: skipped, saying why).
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$out/display" 2>"$out/xvfb.log" &
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$out/display" >"$out/xvfb.log" 2>&1 &
 xvfb=$!
 i=0
 while [ ! -s "$out/display" ]; do
