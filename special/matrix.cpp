@@ -130,12 +130,9 @@ LRESULT CCledisp_Msg(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         CCSetSlot(hwnd, 6, 9);
         CC09Press_Create(hwnd);
         return 0;
-    case WM_SETTEXT: {
-        char text[CC09_TEXT_MAX + 1];
-        CCCopyText(text, sizeof text, lParam ? (const char *)lParam : "");
-        CCledisp_SetText(hwnd, text);
+    case WM_SETTEXT:
+        CCledisp_SetText(hwnd, CC09Text(lParam).s);
         return 1;
-    }
     default:
         if (CC09Press_Message(hwnd, msg, wParam, lParam, &LedPress, &result)) return result;
         return DefWindowProcA(hwnd, msg, wParam, lParam);

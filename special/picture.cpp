@@ -279,12 +279,9 @@ LRESULT CCcombo_Msg(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         CC09Press_Create(hwnd);
         CCSetSlot(hwnd, CCCOMBO_SLOT_DOWNLOOK, 0);
         return 0;
-    case WM_SETTEXT: {
-        char text[CC09_TEXT_MAX + 1];
-        CCCopyText(text, sizeof text, lParam ? (const char *)lParam : "");
-        CCcombo_SetText(hwnd, text, true);
+    case WM_SETTEXT:
+        CCcombo_SetText(hwnd, CC09Text(lParam).s, true);
         return 1;
-    }
     case WM_ERASEBKGND:
         return 1;
     default:

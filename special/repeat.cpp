@@ -97,12 +97,9 @@ LRESULT CCrepeat_Msg(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         CCSetSlot(hwnd, CCCOMBO_SLOT_DOWNLOOK, 0);
         CCSetSlot(hwnd, REPEAT_SLOT_PHASE, 0);
         return 0;
-    case WM_SETTEXT: {
-        char text[CC09_TEXT_MAX + 1];
-        CCCopyText(text, sizeof text, lParam ? (const char *)lParam : "");
-        CCcombo_SetText(hwnd, text, false);
+    case WM_SETTEXT:
+        CCcombo_SetText(hwnd, CC09Text(lParam).s, false);
         return 1;
-    }
     case WM_TIMER:
         Tick(hwnd, wParam);
         return 0;

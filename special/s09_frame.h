@@ -4,10 +4,17 @@
 
 #include <windows.h>
 #include "ccframe.h"
+#include "cctext.h"
 
 #define CC09_CLASS_NAME "VEK_CC09_Button"
 // Window texts are cut to this many characters when they are set.
 #define CC09_TEXT_MAX 59
+// The text of a WM_SETTEXT as a copy cut to CC09_TEXT_MAX characters (a null
+// text is empty): what the kinds' label changes are given.
+struct CC09Text {
+    char s[CC09_TEXT_MAX + 1];
+    explicit CC09Text(LPARAM lParam) { CCCopyText(s, sizeof s, lParam ? (const char *)lParam : ""); }
+};
 // Work buffer of the frame's field selection for WM_GETTEXT.
 #define CC09_WORK_TEXT 512
 

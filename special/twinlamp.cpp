@@ -156,12 +156,9 @@ LRESULT CCdualled_Msg(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         CCSetSlot(hwnd, CC09_SLOT_STATE, 1);
         CCSetSlot(hwnd, TWIN_SLOT_DOWNLOOK, 0);
         return 0;
-    case WM_SETTEXT: {
-        char text[CC09_TEXT_MAX + 1];
-        CCCopyText(text, sizeof text, lParam ? (const char *)lParam : "");
-        CCdualled_SetText(hwnd, text);
+    case WM_SETTEXT:
+        CCdualled_SetText(hwnd, CC09Text(lParam).s);
         return 1;
-    }
     default:
         if (CC09Press_Message(hwnd, msg, wParam, lParam, &TwinPress, &result)) return result;
         return DefWindowProcA(hwnd, msg, wParam, lParam);

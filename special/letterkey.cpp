@@ -8,7 +8,7 @@
 #include "ccguards.h"
 #include "ccsurface.h"
 #include "ccslots.h"
-#include "fontface.h"
+#include "letterkey.h"
 #include "kerv_cc.h"
 #include "press.h"
 #include "s09_frame.h"

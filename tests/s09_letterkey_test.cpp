@@ -7,7 +7,7 @@
 #include "harness.h"
 #include "ccdraw.h"
 #include "ccslots.h"
-#include "fontface.h"
+#include "letterkey.h"
 #include "kerv_cc.h"
 #include "s09_frame.h"
 

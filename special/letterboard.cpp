@@ -9,7 +9,7 @@
 #include "ccsurface.h"
 #include "ccslots.h"
 #include "cctext.h"
-#include "fontface.h"
+#include "letterkey.h"
 #include "kerv_cc.h"
 #include "press.h"
 #include "s09_frame.h"
@@ -134,12 +134,9 @@ LRESULT CCfontdisp_Msg(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         CCSetSlot(hwnd, 7, 8);
         CCSetSlot(hwnd, 8, 0);
         return 0;
-    case WM_SETTEXT: {
-        char text[CC09_TEXT_MAX + 1];
-        CCCopyText(text, sizeof text, lParam ? (const char *)lParam : "");
-        CCfontdisp_SetText(hwnd, text);
+    case WM_SETTEXT:
+        CCfontdisp_SetText(hwnd, CC09Text(lParam).s);
         return 1;
-    }
     default:
         if (CC09Press_Message(hwnd, msg, wParam, lParam, &PanelPress, &result)) return result;
         return DefWindowProcA(hwnd, msg, wParam, lParam);

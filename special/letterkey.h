@@ -1,7 +1,7 @@
 // Font buttons (kinds 1, 5 and 7): the font a label is drawn in, read from the
 // aux field of the window text.
-#ifndef S09_FONTFACE_H
-#define S09_FONTFACE_H
+#ifndef S09_LETTERKEY_H
+#define S09_LETTERKEY_H
 
 // Longest face name handed to the font factory.
 #define CCFONT_FACE_MAX 31
