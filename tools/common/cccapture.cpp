@@ -23,6 +23,24 @@ struct CaptureGuard {
 
 }  // namespace
 
+HBITMAP CCCapture_TopDownDib(HDC dc, int w, int h, void **bits)
+{
+    BITMAPINFO bi = {};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = w;
+    bi.bmiHeader.biHeight = -h;  // top-down
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    bi.bmiHeader.biCompression = BI_RGB;
+    *bits = nullptr;
+    HBITMAP bmp = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, bits, nullptr, 0);
+    if (bmp && !*bits) {
+        DeleteObject(bmp);
+        bmp = nullptr;
+    }
+    return bmp;
+}
+
 bool CCCapture_Client(HWND hwnd, std::vector<uint8_t> &rgb, int *w, int *h)
 {
     rgb.clear();
@@ -40,16 +58,9 @@ bool CCCapture_Client(HWND hwnd, std::vector<uint8_t> &rgb, int *w, int *h)
     if (!g.dc) return false;
     g.mem = CreateCompatibleDC(g.dc);
     if (!g.mem) return false;
-    BITMAPINFO bi = {};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = cw;
-    bi.bmiHeader.biHeight = -ch;  // top-down
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    bi.bmiHeader.biCompression = BI_RGB;
     void *bits = nullptr;
-    g.bmp = CreateDIBSection(g.dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (!g.bmp || !bits) return false;
+    g.bmp = CCCapture_TopDownDib(g.dc, cw, ch, &bits);
+    if (!g.bmp) return false;
     g.old = SelectObject(g.mem, g.bmp);
     if (!BitBlt(g.mem, 0, 0, cw, ch, g.dc, 0, 0, SRCCOPY)) return false;
     GdiFlush();

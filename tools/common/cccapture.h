@@ -12,6 +12,10 @@
 // False (rgb empty, w = h = 0) for a missing window or an empty client area.
 bool CCCapture_Client(HWND hwnd, std::vector<uint8_t> &rgb, int *w, int *h);
 
+// A 32-bit top-down DIB section of w x h pixels for dc (rows of w pixels,
+// 0x00RRGGBB); its bits in *bits. Null when it cannot be made.
+HBITMAP CCCapture_TopDownDib(HDC dc, int w, int h, void **bits);
+
 // Paints every pending update of hwnd and its children, captures the client
 // area and writes it as a PNG file.
 bool CCCapture_ClientPng(HWND hwnd, const char *path);

@@ -168,18 +168,12 @@ static bool WriteSheet(const char *path, const char *libName, const std::vector<
     int rows = (int)((kinds + COLS - 1) / COLS);
     int W = CELL_W * COLS + 12, H = HEAD_H + rows * CELL_H + FOOT_H;
 
-    BITMAPINFO bi = {};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = W;
-    bi.bmiHeader.biHeight = -H;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
     HDC screen = GetDC(nullptr);
     HDC dc = CreateCompatibleDC(screen);
     HDC src = CreateCompatibleDC(screen);
     ReleaseDC(nullptr, screen);
     void *bits = nullptr;
-    HBITMAP page = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP page = dc ? CCCapture_TopDownDib(dc, W, H, &bits) : nullptr;
     if (!dc || !src || !page || !bits) {
         if (page) DeleteObject(page);
         if (dc) DeleteDC(dc);

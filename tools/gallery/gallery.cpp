@@ -102,15 +102,6 @@ struct Cell {
 
 HWND g_host;
 
-void Pump()
-{
-    MSG m;
-    while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&m);
-        DispatchMessageA(&m);
-    }
-}
-
 void LogLine(const char *line) { printf("%s\n", line); }
 
 // Loads KERV_CC.DLL (and with it KERV_CC09.DLL) and the font from the demo's
@@ -139,7 +130,7 @@ Cell Render(const Row &row, Look look, const Variant *v)
     if (look == LOOK_DISABLED) EnableWindow(ctl, FALSE);
     InvalidateRect(ctl, nullptr, TRUE);
     UpdateWindow(ctl);
-    Pump();
+    CCKit_Pause(0);
     if (look == LOOK_PRESSED) {
         // A fader's press moves its knob: press a quarter of the way in.
         int x = row.kind == CC_KIND_HFADER && !row.special ? w / 4 : w / 2;
@@ -149,7 +140,7 @@ Cell Render(const Row &row, Look look, const Variant *v)
         SetCursorPos(pt.x, pt.y);
         SendMessageA(ctl, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
         UpdateWindow(ctl);
-        Pump();
+        CCKit_Pause(0);
     }
     CCCapture_Client(ctl, c.rgb, &c.w, &c.h);
     if (look == LOOK_PRESSED) {
@@ -157,7 +148,7 @@ Cell Render(const Row &row, Look look, const Variant *v)
         if (GetCapture() == ctl) ReleaseCapture();
     }
     DestroyWindow(ctl);
-    Pump();
+    CCKit_Pause(0);
     return c;
 }
 
@@ -180,16 +171,9 @@ bool MakeSheet(Sheet &s, int w, int h)
 {
     s.dc = CreateCompatibleDC(nullptr);
     if (!s.dc) return false;
-    BITMAPINFO bi = {};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = w;
-    bi.bmiHeader.biHeight = -h;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    bi.bmiHeader.biCompression = BI_RGB;
     void *bits = nullptr;
-    s.bmp = CreateDIBSection(s.dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (!s.bmp || !bits) return false;
+    s.bmp = CCCapture_TopDownDib(s.dc, w, h, &bits);
+    if (!s.bmp) return false;
     s.old = SelectObject(s.dc, s.bmp);
     s.bits = (uint32_t *)bits;
     s.w = w;
