@@ -15,7 +15,7 @@ file(MAKE_DIRECTORY ${CC_IMPLIB_DIR})
 set(CC_IMPLIBS)
 foreach(name kerv_cc kerv_cc09)
     string(TOUPPER ${name} dll)
-    set(def ${CMAKE_SOURCE_DIR}/resources/${name}.def)
+    set(def ${CC_DEF_DIR}/${name}.def)
     set(lib ${CC_IMPLIB_DIR}/lib${name}.dll.a)
     set(delay ${CC_IMPLIB_DIR}/lib${name}_delay.a)
     add_custom_command(OUTPUT ${lib} ${delay}

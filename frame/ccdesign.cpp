@@ -11,8 +11,11 @@
 
 CCDesignState CCDesignVars;
 
-static unsigned Addr(const void *p) { return (unsigned)(uintptr_t)p; }
-template <typename F> static unsigned FnAddr(F f) { return (unsigned)(uintptr_t)f; }
+// Addresses and handles as the records and debugger lines take them (CC_ADDR_FMT).
+static CCEntryAddr Addr(const void *p) { return (CCEntryAddr)(uintptr_t)p; }
+template <typename F> static CCEntryAddr FnAddr(F f) { return (CCEntryAddr)(uintptr_t)f; }
+// Bitmap and cursor handles: 32-bit significant on both builds.
+static uint32_t Handle32(const void *h) { return (uint32_t)(uintptr_t)h; }
 
 void CCDesignLine(const char *fmt, ...)
 {
@@ -34,8 +37,8 @@ void CCSetField(char *field, size_t size, const char *text)
 HGLOBAL CALLBACK ListClasses(LPSTR callingClass, WORD version, CCLoadResFn load, CCEditResFn edit)
 {
     const CCDesignDesc &d = CCDesign;
-    CCDesignLine("ListClasses (DllExported): entry - CallingClass: 0x%.8x, Vers: 0x%.8x, Ld: 0x%.8x, "
-                 "Edit: 0x%.8x\n",
+    CCDesignLine("ListClasses (DllExported): entry - CallingClass: " CC_ADDR_FMT ", Vers: 0x%.8x, Ld: " CC_ADDR_FMT
+                 ", Edit: " CC_ADDR_FMT "\n",
                  Addr(callingClass), (unsigned)version, FnAddr(load), FnAddr(edit));
     if (d.keepEditorCallbacks) {
         CCDesignVars.load = load;
@@ -54,8 +57,8 @@ HGLOBAL CALLBACK ListClasses(LPSTR callingClass, WORD version, CCLoadResFn load,
     e.style = FnAddr(VEK_CC_Style);
     e.flags = FnAddr(VEK_CC_Flags);
     CCSetField(e.className, sizeof e.className, d.className);
-    CCDesignLine("ListClasses (DllExported): exit  - hClassList: 0x%.8x, I: 0x%.8x, S: 0x%.8x, F: 0x%.8x, "
-                 "Cls: '%s'\n",
+    CCDesignLine("ListClasses (DllExported): exit  - hClassList: " CC_ADDR_FMT ", I: " CC_ADDR_FMT ", S: " CC_ADDR_FMT
+                 ", F: " CC_ADDR_FMT ", Cls: '%s'\n",
                  Addr(h), e.info, e.style, e.flags, d.className);
     GlobalUnlock(h);
     return h;
@@ -88,8 +91,8 @@ HGLOBAL CALLBACK VEK_CC_Info(void)
         k.style = src.style;
         CCSetField(k.description, sizeof k.description, src.description);
         // Bitmaps and cursors go to the editor with the record and stay loaded.
-        k.bitmap = Addr(LoadBitmapA(hLibInstance, MAKEINTRESOURCEA(src.bitmap)));
-        k.cursor = Addr(LoadCursorA(hLibInstance, MAKEINTRESOURCEA(d.cursor)));
+        k.bitmap = Handle32(LoadBitmapA(hLibInstance, MAKEINTRESOURCEA(src.bitmap)));
+        k.cursor = Handle32(LoadCursorA(hLibInstance, MAKEINTRESOURCEA(d.cursor)));
     }
     CCDesignLine(d.infoExitLine, Addr(h), Addr(info));
     GlobalUnlock(h);
@@ -102,7 +105,8 @@ BOOL CALLBACK VEK_CC_Style(HWND parent, HGLOBAL style, CCVerifyIdFn verify, CCId
     CCDesignVars.idToStr = idToStr;
     CCDesignVars.record = style;
     CCDesignVars.verify = verify;
-    CCDesignLine("VEK_CC_Style: entry - hWnd:%d, hCtlStyle:0x%.8x, lpfnVerifyId:0x%.8x, lpfnGetIdStr:0x%.8x\n",
+    CCDesignLine("VEK_CC_Style: entry - hWnd:%d, hCtlStyle:" CC_ADDR_FMT ", lpfnVerifyId:" CC_ADDR_FMT
+                 ", lpfnGetIdStr:" CC_ADDR_FMT "\n",
                  (int)(INT_PTR)parent, Addr(style), FnAddr(verify), FnAddr(idToStr));
     INT_PTR result = DialogBoxParamA(hLibInstance, d.dialogTemplate, parent, VEK_CC_DlgFn, 0);
     if (result == -1) {
@@ -110,14 +114,14 @@ BOOL CALLBACK VEK_CC_Style(HWND parent, HGLOBAL style, CCVerifyIdFn verify, CCId
         CCDesignLine(d.styleFailLine, (unsigned)GetLastError());
         return 0;
     }
-    CCDesignLine("VEK_CC_Style: exit - hNewCtlStyle:0x%.8x\n", Addr(CCDesignVars.record));
+    CCDesignLine("VEK_CC_Style: exit - hNewCtlStyle:" CC_ADDR_FMT "\n", Addr(CCDesignVars.record));
     if (d.styleResult == CC_STYLE_WHEN_OK && result == 0) return 0;
     return CCDesignVars.record ? 1 : 0;
 }
 
 WORD CALLBACK VEK_CC_Flags(DWORD flags, LPSTR buf, WORD size)
 {
-    CCDesignLine("VEK_CC_Flags: entry - wFlags:0x%.8x, lpszString:0x%.8x, wMaxString:0x%.8x\n", (unsigned)flags,
+    CCDesignLine("VEK_CC_Flags: entry - wFlags:0x%.8x, lpszString:" CC_ADDR_FMT ", wMaxString:0x%.8x\n", (unsigned)flags,
                  Addr(buf), (unsigned)size);
     // No flags are reported as text; only a buffer with room gets the empty string.
     if (buf && size >= 1) buf[0] = '\0';
@@ -134,7 +138,7 @@ INT_PTR CALLBACK VEK_CC_DlgFn(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam)
 
 void CCSetDialogProps(HWND dlg, HGLOBAL record, CCVerifyIdFn verify)
 {
-    uint32_t addr = FnAddr(verify);
+    CCEntryAddr addr = FnAddr(verify);
     SetPropA(dlg, MAKEINTATOM(CC_PROP_RECORD), record);
     SetPropA(dlg, CC_PROP_VERIFY_HI, (HANDLE)(uintptr_t)(addr >> 16));
     SetPropA(dlg, CC_PROP_VERIFY_LO, (HANDLE)(uintptr_t)(addr & 0xFFFF));
@@ -177,7 +181,7 @@ bool CCVerifyDialogId(HWND dlg, CCStyleRecord *rec, size_t size)
     if (size > sizeof text) size = sizeof text;
     GetDlgItemTextA(dlg, CC_DLG_ID, text, (int)size);
     CCVerifyIdFn verify = (CCVerifyIdFn)(uintptr_t)CCJoinHalves(
-        (uint32_t)(uintptr_t)GetPropA(dlg, CC_PROP_VERIFY_HI), (uint32_t)(uintptr_t)GetPropA(dlg, CC_PROP_VERIFY_LO));
+        (CCEntryAddr)(uintptr_t)GetPropA(dlg, CC_PROP_VERIFY_HI), (CCEntryAddr)(uintptr_t)GetPropA(dlg, CC_PROP_VERIFY_LO));
     if (!verify) return true;
     DWORD id = verify(text);
     if (!id) {

@@ -41,18 +41,32 @@
 #define CC09_DLG_BMP_LEFT 304
 
 // Window properties of the style dialog: the record under the integer atom 1,
-// the verify callback's address split into two 16-bit halves.
+// the verify callback's address split in two: its low 16 bits, and the bits
+// above them (16 bits on 32-bit builds, 48 on 64-bit builds).
 #define CC_PROP_RECORD 1
 #define CC_PROP_VERIFY_HI "lpfnIdFnHi"
 #define CC_PROP_VERIFY_LO "lpfnIdFnLo"
+
+// Entry-point addresses in the class list are pointer-wide: 4 bytes on 32-bit
+// builds, 8 on 64-bit builds. Every other field has the same size either way
+// (bitmap and cursor handles are 32-bit significant on 64-bit Windows).
+#ifdef _WIN64
+typedef uint64_t CCEntryAddr;
+#define CC_CLASS_ENTRY_SIZE 44
+#define CC_ADDR_FMT "0x%.8llx"  // an address in the debugger lines, whole
+#else
+typedef uint32_t CCEntryAddr;
+#define CC_CLASS_ENTRY_SIZE 32
+#define CC_ADDR_FMT "0x%.8x"
+#endif
 
 #pragma pack(push, 1)
 
 // One class of the class list: the three entry points and the class name.
 struct CCClassEntry {
-    uint32_t info;   // address of the info entry point
-    uint32_t style;  // address of the style entry point
-    uint32_t flags;  // address of the flags entry point
+    CCEntryAddr info;   // address of the info entry point
+    CCEntryAddr style;  // address of the style entry point
+    CCEntryAddr flags;  // address of the flags entry point
     char className[CC_DESIGN_CLASS_LEN];
 };
 
@@ -94,11 +108,12 @@ struct CCStyleRecord {
 
 #pragma pack(pop)
 
-static_assert(sizeof(CCClassEntry) == 32, "class entry");
-static_assert(sizeof(CCClassList) == 34, "class list");
+static_assert(sizeof(CCClassEntry) == CC_CLASS_ENTRY_SIZE, "class entry");
+static_assert(sizeof(CCClassList) == 2 + CC_CLASS_ENTRY_SIZE, "class list");
 static_assert(offsetof(CCClassList, entry) == 2, "class list entry");
-static_assert(offsetof(CCClassEntry, style) == 4 && offsetof(CCClassEntry, flags) == 8, "class entry points");
-static_assert(offsetof(CCClassEntry, className) == 12, "class entry name");
+static_assert(offsetof(CCClassEntry, style) == sizeof(CCEntryAddr) &&
+                  offsetof(CCClassEntry, flags) == 2 * sizeof(CCEntryAddr), "class entry points");
+static_assert(offsetof(CCClassEntry, className) == 3 * sizeof(CCEntryAddr), "class entry name");
 
 static_assert(sizeof(CCKindEntry) == 40, "kind entry");
 static_assert(offsetof(CCKindEntry, width) == 2 && offsetof(CCKindEntry, height) == 4, "kind size");
@@ -119,11 +134,19 @@ static_assert(offsetof(CCStyleRecord, style) == 10, "style style");
 static_assert(offsetof(CCStyleRecord, className) == 14, "style class");
 static_assert(offsetof(CCStyleRecord, title) == 34, "style title");
 
-// Rebuilds a 32-bit address from its two 16-bit halves without sign extension.
+// Rebuilds an address from its high part (bits 16 and up) and its low 16 bits,
+// without sign extension: 32 bits wide on 32-bit builds, 64 on 64-bit builds.
+#ifdef _WIN64
+static inline uint64_t CCJoinHalves(uint64_t hi, uint64_t lo)
+{
+    return ((hi & 0xFFFFFFFFFFFFull) << 16) | (lo & 0xFFFFu);
+}
+#else
 static inline uint32_t CCJoinHalves(uint32_t hi, uint32_t lo)
 {
     return ((hi & 0xFFFFu) << 16) | (lo & 0xFFFFu);
 }
+#endif
 
 #ifdef _WIN32
 #include <windows.h>

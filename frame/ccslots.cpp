@@ -6,7 +6,8 @@ static LONG *SlotBlock(HWND hwnd)
 {
     LONG *block = (LONG *)(LONG_PTR)GetWindowLongPtrA(hwnd, 0);
     if (block) return block;
-    block = (LONG *)HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, CC_SLOT_COUNT * sizeof(LONG));
+    block = (LONG *)HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY,
+                              CC_SLOT_COUNT * sizeof(LONG) + CC_WIDE_COUNT * sizeof(LONG_PTR));
     if (!block) return nullptr;
     SetWindowLongPtrA(hwnd, 0, (LONG_PTR)block);
     // A window without the extra word cannot keep the block: free it again.
@@ -23,7 +24,8 @@ LONG CCSetSlot(HWND hwnd, int index, LONG value)
     LONG *block = SlotBlock(hwnd);
     if (!block) return 0;
     block[index] = value;
-    return (LONG)(LONG_PTR)block;
+    // The block's address (64-bit: cut to a non-zero 32-bit value).
+    return CCHandleSlotValue((HGLOBAL)block);
 }
 
 LONG CCGetSlot(HWND hwnd, int index)
@@ -38,6 +40,47 @@ const LONG *CCSlotView(HWND hwnd)
     static const LONG zeros[CC_SLOT_COUNT] = {0};
     LONG *block = hwnd ? SlotBlock(hwnd) : nullptr;
     return block ? block : zeros;
+}
+
+LONG CCHandleSlotValue(HGLOBAL value)
+{
+    LONG low = (LONG)(LONG_PTR)value;
+    return (!low && value) ? 1 : low;
+}
+
+#ifdef _WIN64
+// The pointer-wide word of a handle slot, after the numbered slots; null for
+// other indexes or when there is no block.
+static LONG_PTR *WideWord(HWND hwnd, int index)
+{
+    int word = index == CC_SLOT_RECORD ? 0 : index == CC_SLOT_PICTURE ? 1 : -1;
+    LONG *block = (hwnd && word >= 0) ? SlotBlock(hwnd) : nullptr;
+    return block ? (LONG_PTR *)(block + CC_SLOT_COUNT) + word : nullptr;
+}
+#endif
+
+HGLOBAL CCGetHandleSlot(HWND hwnd, int index)
+{
+#ifdef _WIN64
+    LONG_PTR *w = WideWord(hwnd, index);
+    // A numbered slot cleared by a slot write means no block either.
+    return (w && CCGetSlot(hwnd, index)) ? (HGLOBAL)*w : nullptr;
+#else
+    if (index != CC_SLOT_RECORD && index != CC_SLOT_PICTURE) return nullptr;
+    return (HGLOBAL)(LONG_PTR)CCGetSlot(hwnd, index);
+#endif
+}
+
+void CCSetHandleSlot(HWND hwnd, int index, HGLOBAL value)
+{
+#ifdef _WIN64
+    LONG_PTR *w = WideWord(hwnd, index);
+    if (!w) return;
+    *w = (LONG_PTR)value;
+#else
+    if (index != CC_SLOT_RECORD && index != CC_SLOT_PICTURE) return;
+#endif
+    CCSetSlot(hwnd, index, CCHandleSlotValue(value));
 }
 
 void CCFreeSlots(HWND hwnd)

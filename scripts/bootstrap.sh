@@ -10,7 +10,7 @@ binfmt=/proc/sys/fs/binfmt_misc
 i386=yes
 dpkg --print-foreign-architectures | grep -qx i386 || i386=no
 # wine64 brings the native wine server, which the 32-bit loader uses too.
-for p in g++-mingw-w64-i686-posix g++ cmake ninja-build make wine wine32:i386 wine64 googletest \
+for p in g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix g++ cmake ninja-build make wine wine32:i386 wine64 googletest \
          xvfb xauth xdotool imagemagick python3-fonttools clang libclang-rt-14-dev clang-tidy cppcheck; do
     have "$p" || need="$need $p"
 done

@@ -10,7 +10,15 @@ WINEPREFIX=${WINEPREFIX%/}
 export WINEPREFIX
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
-export WINEARCH=win32
+# The build's word size (set when the build copies this script): a 32-bit
+# build runs under Wine's 32-bit loader (emulated where the kernel runs no
+# 32-bit code), a 64-bit build under the 64-bit loader, natively, in a win64
+# prefix. `wine` below is the loader of the build.
+bits=@CC_WINE_BITS@
+case $bits in
+64) export WINEARCH=win64 WINELOADER=/usr/lib/wine/wine64; wine=$WINELOADER ;;
+*) export WINEARCH=win32; wine=wine ;;
+esac
 # Stops every process of the prefix: the server, and clients it left behind
 # (under qemu's emulation a client may outlive its server, stuck).
 stop_prefix() {
@@ -22,13 +30,21 @@ stop_prefix() {
     done
 }
 [ "${1:-}" = --stop ] && { stop_prefix; exit 0; }
+# The settings for running the build's programs by hand or from a script:
+#   eval "$(<build>/wine-run.sh --env)"; $wine program.exe
+if [ "${1:-}" = --env ]; then
+    echo "export WINEPREFIX='$WINEPREFIX' WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml=' WINEARCH=$WINEARCH"
+    [ $bits = 64 ] && echo "export WINELOADER=$WINELOADER"
+    echo "wine=$wine cc_bits=$bits"
+    exit 0
+fi
 # Creating a prefix now and then hangs in wineboot under emulation: each step
 # is bounded, and a creation that does not finish is thrown away and redone.
 create_prefix() {
     for attempt in 1 2 3 4 5; do
         mkdir -p "$WINEPREFIX"
-        if timeout 240 wineboot -i >/dev/null 2>&1 &&
-           timeout 120 wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1 &&
+        if timeout 240 $wine wineboot -i >/dev/null 2>&1 &&
+           timeout 120 $wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1 &&
            timeout 120 wineserver -w; then
             touch "$WINEPREFIX/.cc-ready"
             return 0
@@ -63,11 +79,12 @@ if [ ! -f "$WINEPREFIX/.cc-ready" ]; then
 fi
 [ "${1:-}" = --prepare ] && { [ -f "$WINEPREFIX/.cc-ready" ]; exit; }
 # Under qemu's emulation a test program that dies is resumed past the case it
-# died in (see gtest-resume.sh).
+# died in (see gtest-resume.sh). A native run never runs a case again: a death
+# is a failure.
 case "$1" in
 *_test.exe)
-    if [ $# -eq 1 ] && [ -e /proc/sys/fs/binfmt_misc/qemu-i386 ]; then
+    if [ $bits = 32 ] && [ $# -eq 1 ] && [ -e /proc/sys/fs/binfmt_misc/qemu-i386 ]; then
         exec sh "$here/gtest-resume.sh" timeout 300 wine "$@"
     fi ;;
 esac
-exec timeout 300 wine "$@"
+exec timeout 300 $wine "$@"

@@ -91,9 +91,9 @@ static bool Preprocess(HWND hwnd, UINT msg, WPARAM wParam, LPARAM *lParam, LRESU
         CreateSlots(hwnd, *lParam);
         return false;
     case WM_DESTROY:
-        if (HGLOBAL block = (HGLOBAL)(LONG_PTR)CCGetSlot(hwnd, 20)) {
+        if (HGLOBAL block = CCGetHandleSlot(hwnd, CC_SLOT_PICTURE)) {
             GlobalFree(block);
-            CCSetSlot(hwnd, 20, 0);
+            CCSetHandleSlot(hwnd, CC_SLOT_PICTURE, nullptr);
         }
         return false;
     case WM_SIZE:

@@ -41,13 +41,13 @@ struct FileGuard {
     }
 };
 
-static HGLOBAL KeptBlock(HWND hwnd) { return (HGLOBAL)(LONG_PTR)CCGetSlot(hwnd, COMBO_SLOT_BLOCK); }
+static HGLOBAL KeptBlock(HWND hwnd) { return CCGetHandleSlot(hwnd, COMBO_SLOT_BLOCK); }
 
 // Drops the kept file contents.
 static void DropBlock(HWND hwnd)
 {
     if (HGLOBAL h = KeptBlock(hwnd)) GlobalFree(h);
-    CCSetSlot(hwnd, COMBO_SLOT_BLOCK, 0);
+    CCSetHandleSlot(hwnd, COMBO_SLOT_BLOCK, nullptr);
 }
 
 // Reads the file of a picture name (".BMP" added unless the name has it) from
@@ -78,7 +78,11 @@ static bool KeepFile(HWND hwnd, const char *name)
         GlobalFree(h);
         return false;
     }
-    CCSetSlot(hwnd, COMBO_SLOT_BLOCK, (LONG)(LONG_PTR)h);
+    CCSetHandleSlot(hwnd, COMBO_SLOT_BLOCK, h);
+    if (KeptBlock(hwnd) != h) {  // no slot block to keep it in
+        GlobalFree(h);
+        return false;
+    }
     return true;
 }
 

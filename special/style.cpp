@@ -341,7 +341,7 @@ const CCDesignDesc CCDesign = {
     s_kinds,
     sizeof s_kinds / sizeof s_kinds[0],
     "Kerv_cc09: ",
-    "VEK_CC_Info - exit (hCtlInfo: 0x%.8x)\n",
+    "VEK_CC_Info - exit (hCtlInfo: " CC_ADDR_FMT ")\n",
     false,
     true,
     true,

@@ -87,7 +87,7 @@ const CCDesignDesc CCDesign = {
     s_kinds,
     sizeof s_kinds / sizeof s_kinds[0],
     "Kerv_cc: ",
-    "VEK_CC_Info - about to exit (hCtlInfo:0x%.8x, lpCtlInfo:0x%.8x)\n",
+    "VEK_CC_Info - about to exit (hCtlInfo:" CC_ADDR_FMT ", lpCtlInfo:" CC_ADDR_FMT ")\n",
     true,
     false,
     false,

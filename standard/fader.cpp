@@ -35,7 +35,7 @@ static FaderRecord CChfade_Work = {50, 1, 100, 0};
 static const FaderKind VFADE = {"Kerv_cc: CCvfade_Msg: WM_CREATE", &CCvfade_Work, 1, 1};
 static const FaderKind HFADE = {"Kerv_cc: CChfade_Msg: WM_CREATE", &CChfade_Work, 0, 0};
 
-static HGLOBAL CCfade_Block(HWND hwnd) { return (HGLOBAL)(LONG_PTR)CCGetSlot(hwnd, FADER_SLOT_BLOCK); }
+static HGLOBAL CCfade_Block(HWND hwnd) { return CCGetHandleSlot(hwnd, FADER_SLOT_BLOCK); }
 
 // Block to working record; a fader without a block works on the default record.
 static void CCfade_Load(HWND hwnd, const FaderKind &k)
@@ -59,7 +59,7 @@ static void CCfade_Free(HWND hwnd)
 {
     HGLOBAL h = CCfade_Block(hwnd);
     if (!h) return;
-    CCSetSlot(hwnd, FADER_SLOT_BLOCK, 0);
+    CCSetHandleSlot(hwnd, FADER_SLOT_BLOCK, nullptr);
     GlobalFree(h);
 }
 
@@ -91,7 +91,7 @@ static void CCfade_Init(HWND hwnd, const FaderKind &k, UINT msg, int W, int H)
     CCSetSlot(hwnd, FADER_SLOT_VARIANT, 0);
     if (!CCfade_Block(hwnd)) {
         HGLOBAL h = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(FaderRecord));
-        CCSetSlot(hwnd, FADER_SLOT_BLOCK, (LONG)(LONG_PTR)h);
+        CCSetHandleSlot(hwnd, FADER_SLOT_BLOCK, h);
         if (h && CCfade_Block(hwnd) != h) GlobalFree(h);  // no slot block to keep it in
     }
     *k.work = CC_FADER_DEFAULT;

@@ -25,7 +25,7 @@ enum {
 };
 
 static LONG Slot(HWND hwnd, int i) { return CCGetSlot(hwnd, i); }
-static HGLOBAL Block(HWND hwnd) { return (HGLOBAL)(LONG_PTR)Slot(hwnd, SLOT_BLOCK); }
+static HGLOBAL Block(HWND hwnd) { return CCGetHandleSlot(hwnd, SLOT_BLOCK); }
 
 // Geometry from the size in the slots (s: the window's CCSlotView).
 static void Geometry(const CCFieldKind *k, const LONG *s, CCFieldGeometry *g)
@@ -65,10 +65,10 @@ static void InitBlock(HWND hwnd)
     if (!h) {
         h = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, CC_FIELD_BLOCK);
         if (!h) {
-            CCSetSlot(hwnd, SLOT_BLOCK, 0);  // never keep a block too small for the texts
+            CCSetHandleSlot(hwnd, SLOT_BLOCK, nullptr);  // never keep a block too small for the texts
             return;
         }
-        CCSetSlot(hwnd, SLOT_BLOCK, (LONG)(LONG_PTR)h);
+        CCSetHandleSlot(hwnd, SLOT_BLOCK, h);
         if (Block(hwnd) != h) {  // no slot block to keep the handle in
             GlobalFree(h);
             return;
@@ -84,7 +84,7 @@ static void FreeBlock(HWND hwnd)
 {
     HGLOBAL h = Block(hwnd);
     if (!h) return;
-    CCSetSlot(hwnd, SLOT_BLOCK, 0);
+    CCSetHandleSlot(hwnd, SLOT_BLOCK, nullptr);
     GlobalFree(h);
 }
 
@@ -111,7 +111,7 @@ static void DrawField(const CCFieldKind *k, HGLOBAL block, HDC dc, const CCField
 static void DrawLook(const CCFieldKind *k, HWND hwnd, HDC dc, bool disabled)
 {
     const LONG *s = CCSlotView(hwnd);
-    HGLOBAL block = (HGLOBAL)(LONG_PTR)s[SLOT_BLOCK];
+    HGLOBAL block = Block(hwnd);
     CCFieldGeometry g;
     Geometry(k, s, &g);
     const CCFieldRect &b = g.area[0];
@@ -156,7 +156,7 @@ void CCfields_DrawDown(const CCFieldKind *k, HWND hwnd)
     const CCFieldRect &b = g.area[0];
     LONG face = s[SLOT_FACE];
     CCDraw_Bevel(wdc.dc, face, b.x, b.y, b.w, b.h, 1);
-    DrawField(k, (HGLOBAL)(LONG_PTR)s[SLOT_BLOCK], wdc.dc, g, 0, s[SLOT_INK], face, 2);
+    DrawField(k, Block(hwnd), wdc.dc, g, 0, s[SLOT_INK], face, 2);
 }
 
 // ---- text change ----

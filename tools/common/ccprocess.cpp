@@ -1,5 +1,6 @@
 // GDI objects and heap bytes of the process.
 #include "ccprocess.h"
+#include <winternl.h>
 
 namespace {
 
@@ -20,10 +21,14 @@ DWORD CCP_GdiObjects(void)
     DWORD n = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
     if (n) return n;
     // Wine answers 0 above: count the used entries of the handle table instead
-    // (its address is in the process environment block, offset 0x94 on x86).
-    const char *peb = nullptr;
-    __asm__("movl %%fs:0x30, %0" : "=r"(peb));
-    const GdiEntry *table = peb ? *(const GdiEntry *const *)(peb + 0x94) : nullptr;
+    // (its address is in the process environment block, offset 0x94 on x86,
+    // 0xF8 on x86_64).
+    PROCESS_BASIC_INFORMATION pbi = {};
+    if (NtQueryInformationProcess(GetCurrentProcess(), ProcessBasicInformation, &pbi, sizeof pbi, nullptr) != 0)
+        return 0;
+    const char *peb = (const char *)pbi.PebBaseAddress;
+    const size_t offset = sizeof(void *) == 8 ? 0xF8 : 0x94;
+    const GdiEntry *table = peb ? *(const GdiEntry *const *)(peb + offset) : nullptr;
     if (!table) return 0;
     for (int i = 0; i < 0x10000; i++)
         if (table[i].type) n++;

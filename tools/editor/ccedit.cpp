@@ -127,7 +127,8 @@ static bool ReadInfo(const CCClassEntry &ce, ClassInfo &ci, bool dump)
     ci.flags = InLibrary<CCFlagsFn>(ce.flags);
     CCInfoFn info = InLibrary<CCInfoFn>(ce.info);
     if (!info) {
-        printf("class '%s': info entry point 0x%08x is not in the library\n", ci.name.c_str(), ce.info);
+        printf("class '%s': info entry point 0x%08llx is not in the library\n", ci.name.c_str(),
+               (unsigned long long)ce.info);
         return false;
     }
     HGLOBAL h = info();
@@ -452,8 +453,9 @@ int main(int argc, char **argv)
     for (int i = 0; i < count && 2 + 32 * (SIZE_T)(i + 1) <= listSize; i++) {
         CCClassEntry ce;
         memcpy(&ce, lp + 2 + 32 * i, sizeof ce);
-        printf("class %d: '%s', info 0x%08x, style 0x%08x, flags 0x%08x\n", i,
-               Field(ce.className, sizeof ce.className).c_str(), ce.info, ce.style, ce.flags);
+        printf("class %d: '%s', info 0x%08llx, style 0x%08llx, flags 0x%08llx\n", i,
+               Field(ce.className, sizeof ce.className).c_str(), (unsigned long long)ce.info,
+               (unsigned long long)ce.style, (unsigned long long)ce.flags);
         ClassInfo ci;
         if (ReadInfo(ce, ci, dump)) classes.push_back(ci);
     }
