@@ -18,7 +18,8 @@ struct BenchOptions {
     int bigPanel = 2000;       // the large panel, with memory and GDI objects per control
     const char *csv = nullptr;
     const char *only = nullptr;    // run only the rows whose name contains this
-    const char *before = nullptr;  // baseline library measured beside the current one
+    const char *before = nullptr;    // baseline library measured beside the current one
+    const char *before09 = nullptr;  // its special sibling (null: derived from before's name)
     bool smoke = false;
     bool profile = false;
     bool countCalls = false;  // mark each operation for a wineserver request trace
@@ -73,9 +74,18 @@ struct Reports {
 extern Reports g_reports;
 HWND MakeParent(int w, int h);
 HWND Child(HWND parent, const char *cls, DWORD style, const char *text, int x, int y, int w, int h, int id);
-// Class of the baseline library's windows (null: no baseline loaded).
+// Classes of the baseline libraries' windows, standard and special (null: no
+// baseline of that library loaded).
 extern const char *g_beforeClass;
-bool LoadBaseline(const char *path);
+extern const char *g_before09Class;
+// Loads the baseline standard library and its special sibling: path09, else the
+// file named like path with "09" after "KERV_CC" (KERV_CC_BEFORE.DLL gives
+// KERV_CC09_BEFORE.DLL), skipped when that file does not exist; "none": no
+// sibling. False (with a message) when a library named or found does not load.
+bool LoadBaseline(const char *path, const char *path09);
+// Instance to create windows of class cls with (g_before09Class: the baseline
+// module's, where its class is local; else this program's).
+HINSTANCE InstanceFor(const char *cls);
 // Class of windows whose paint is BeginPaint / EndPaint only.
 extern const char *const kEmptyClass;
 void RegisterEmpty();
@@ -89,6 +99,9 @@ void RunProfile(HWND parent);
 
 // Names of the rows each section must produce, for the smoke check.
 std::vector<std::string> ExpectedKindRows();
+// The kind rows that have no baseline twin although a baseline is loaded (the
+// special kinds when only the standard library has one).
+std::vector<std::string> KindRowsWithoutBaseline();
 std::vector<std::string> ExpectedPanelRows();
 std::vector<std::string> ExpectedProfileRows();
 

@@ -297,8 +297,9 @@ HWND MakePanel(int n, PanelMade made, PanelCost *cost)
         DWORD style = k.style;
         if (made == PANEL_EMPTY) {
             cls = kEmptyClass;
-        } else if (made == PANEL_BEFORE && k.cls == kStd) {
-            cls = g_beforeClass;
+        } else if (made == PANEL_BEFORE) {
+            const char *twin = k.cls == kStd ? g_beforeClass : g_before09Class;
+            if (twin) cls = twin;
         } else if (made == PANEL_STOCK) {
             // What an author would use instead: a trackbar for a fader, a static
             // for a text kind, a push button for the rest.
@@ -314,7 +315,7 @@ HWND MakePanel(int n, PanelMade made, PanelCost *cost)
             }
         }
         CreateWindowExA(0, cls, text, WS_CHILD | WS_VISIBLE | style, (i % cols) * cw + 2, (i / cols) * ch + 2,
-                        cw - 4, ch - 4, panel, (HMENU)(INT_PTR)(1000 + i), GetModuleHandleA(nullptr), nullptr);
+                        cw - 4, ch - 4, panel, (HMENU)(INT_PTR)(1000 + i), InstanceFor(cls), nullptr);
     }
     Pump();
     if (cost && n > 0) {
@@ -360,8 +361,9 @@ void RunKinds(HWND parent)
         const Kind &k = kKinds[i];
         if (!Selected(k.name)) continue;
         HWND c = Child(parent, k.cls, k.style, k.text, x, y, k.w, k.h, 100 + i);
-        HWND cb = nullptr;  // the baseline twin, to the right (standard kinds only)
-        if (g_beforeClass && k.cls == kStd) cb = Child(parent, g_beforeClass, k.style, k.text, x + 160, y, k.w, k.h, 200 + i);
+        HWND cb = nullptr;  // the baseline twin, to the right (when its library has one)
+        const char *twin = k.cls == kStd ? g_beforeClass : g_before09Class;
+        if (twin) cb = Child(parent, twin, k.style, k.text, x + 160, y, k.w, k.h, 200 + i);
         made.push_back(c);
         made.push_back(cb);
         RunKind(k, c, cb, s, stockText, stockClick);
@@ -411,21 +413,37 @@ void RunPanel(int n, bool costs)
         if (p) DestroyWindow(p);
 }
 
+namespace {
+
+// The rows of one kind, in the order they are made.
+void AppendKindRows(std::vector<std::string> *rows, const Kind &k)
+{
+    rows->push_back("paint " + PaintName(k));
+    if (k.label2) rows->push_back(std::string("label ") + k.name);
+    if (k.button) rows->push_back(std::string("press ") + k.name);
+    if (IsFader(k)) {
+        rows->push_back("drag " + DragRefName(k));
+        rows->push_back(std::string("drag ") + k.name);
+    }
+}
+
+}  // namespace
+
 std::vector<std::string> ExpectedKindRows()
 {
     std::vector<std::string> rows = {"paint stock BUTTON 100x40",       "paint stock STATIC 100x40",
                                      "paint floor BitBlt 100x40",       "paint empty window paint 100x40",
                                      "paint stock trackbar 30x150",     "paint stock trackbar 150x30",
                                      "label stock BUTTON SetWindowTextA", "press stock BUTTON BM_CLICK"};
-    for (const Kind &k : kKinds) {
-        rows.push_back("paint " + PaintName(k));
-        if (k.label2) rows.push_back(std::string("label ") + k.name);
-        if (k.button) rows.push_back(std::string("press ") + k.name);
-        if (IsFader(k)) {
-            rows.push_back("drag " + DragRefName(k));
-            rows.push_back(std::string("drag ") + k.name);
-        }
-    }
+    for (const Kind &k : kKinds) AppendKindRows(&rows, k);
+    return rows;
+}
+
+std::vector<std::string> KindRowsWithoutBaseline()
+{
+    std::vector<std::string> rows;
+    for (const Kind &k : kKinds)
+        if (!(k.cls == kStd ? g_beforeClass : g_before09Class)) AppendKindRows(&rows, k);
     return rows;
 }
 

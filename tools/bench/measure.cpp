@@ -186,10 +186,20 @@ HWND MakeParent(int w, int h)
     return p;
 }
 
+// Instance the special baseline's windows are made with (see RegisterBaseline09).
+static HINSTANCE s_before09Instance;
+
+HINSTANCE InstanceFor(const char *cls)
+{
+    // The very pointer LoadBaseline handed out, not the name (which the
+    // current library's class shares).
+    return cls == g_before09Class && s_before09Instance ? s_before09Instance : GetModuleHandleA(nullptr);
+}
+
 HWND Child(HWND parent, const char *cls, DWORD style, const char *text, int x, int y, int w, int h, int id)
 {
-    HWND c = CreateWindowExA(0, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, parent,
-                             (HMENU)(INT_PTR)id, GetModuleHandleA(nullptr), nullptr);
+    HWND c = CreateWindowExA(0, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, parent, (HMENU)(INT_PTR)id,
+                             InstanceFor(cls), nullptr);
     Pump();
     return c;
 }
@@ -210,14 +220,18 @@ void Repaint(HWND hwnd)
 }
 
 const char *g_beforeClass = nullptr;
+const char *g_before09Class = nullptr;
 
-// The baseline library's windows are its window procedure under a class of our
-// own (its attach finds the library class taken and leaves it alone).
-bool LoadBaseline(const char *path)
+namespace {
+
+// The baseline standard library's windows are its window procedure under a
+// class of our own (its attach finds the library class taken and leaves it
+// alone).
+const char *RegisterBaseline(const char *path, const char *cls)
 {
     HMODULE lib = LoadLibraryA(path);
     FARPROC proc = lib ? GetProcAddress(lib, "VEK_CC_WndFn") : nullptr;
-    if (!proc) return false;
+    if (!proc) return nullptr;
     WNDCLASSA wc = {};
     wc.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
     wc.lpfnWndProc = reinterpret_cast<WNDPROC>(reinterpret_cast<void (*)(void)>(proc));
@@ -225,8 +239,71 @@ bool LoadBaseline(const char *path)
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     wc.hbrBackground = (HBRUSH)(COLOR_WINDOW + 1);
-    wc.lpszClassName = "CCBenchBefore";
-    if (!RegisterClassA(&wc)) return false;
-    g_beforeClass = wc.lpszClassName;
+    wc.lpszClassName = cls;
+    return RegisterClassA(&wc) ? cls : nullptr;
+}
+
+const char kSpecialClass[] = "VEK_CC09_Button";
+
+// The special library serves only windows of its own class name. Its baseline
+// gets that name as a class local to the baseline module: windows made with
+// that module's instance find it first, all others the current library's
+// global class. The current library as its own baseline needs no second class.
+const char *RegisterBaseline09(const char *path)
+{
+    HMODULE current = GetModuleHandleA("KERV_CC09.DLL");
+    HMODULE lib = LoadLibraryA(path);
+    FARPROC proc = lib ? GetProcAddress(lib, "VEK_CC_WndFn") : nullptr;
+    if (!proc) return nullptr;
+    if (lib == current) return kSpecialClass;
+    WNDCLASSA wc = {};
+    wc.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
+    wc.lpfnWndProc = reinterpret_cast<WNDPROC>(reinterpret_cast<void (*)(void)>(proc));
+    wc.cbWndExtra = sizeof(LONG_PTR);
+    wc.hInstance = lib;
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = (HBRUSH)(COLOR_WINDOW + 1);
+    wc.lpszClassName = kSpecialClass;
+    if (!RegisterClassA(&wc)) return nullptr;
+    s_before09Instance = lib;
+    return kSpecialClass;
+}
+
+// The sibling's name: "09" after "KERV_CC" in the file name (any case); empty
+// when the file name holds no "KERV_CC".
+std::string SiblingName(const char *path)
+{
+    std::string p = path;
+    size_t name = p.find_last_of("\\/:");
+    name = name == std::string::npos ? 0 : name + 1;
+    std::string upper = p;
+    for (char &c : upper)
+        if (c >= 'a' && c <= 'z') c = (char)(c - 'a' + 'A');
+    size_t at = upper.find("KERV_CC", name);
+    if (at == std::string::npos) return std::string();
+    return p.insert(at + 7, "09");
+}
+
+}  // namespace
+
+bool LoadBaseline(const char *path, const char *path09)
+{
+    g_beforeClass = RegisterBaseline(path, "CCBenchBefore");
+    if (!g_beforeClass) {
+        fprintf(stderr, "cc_bench: baseline '%s' not loaded\n", path);
+        return false;
+    }
+    std::string sibling = path09 ? path09 : SiblingName(path);
+    if (sibling == "none") return true;
+    if (!path09 && (sibling.empty() || GetFileAttributesA(sibling.c_str()) == INVALID_FILE_ATTRIBUTES)) {
+        fprintf(stderr, "cc_bench: no special sibling beside baseline '%s': the special kinds have no baseline\n",
+                path);
+        return true;
+    }
+    g_before09Class = RegisterBaseline09(sibling.c_str());
+    if (!g_before09Class) {
+        fprintf(stderr, "cc_bench: baseline sibling '%s' not loaded\n", sibling.c_str());
+        return false;
+    }
     return true;
 }

@@ -4,19 +4,19 @@
 # <build>/bench/wine-trace, so a running test suite is not disturbed) and sums
 # the requests between each operation's marks.
 # Usage: sh tools/bench/server-calls.sh [build] [cc_bench options, e.g. --profile --only Button]
+# The word size and Wine loader are the build's (wine-run.sh --env).
 set -e
 build=${1:-build}
 [ $# -gt 0 ] && shift
 build=$(cd "$build" && pwd)
 out=$build/bench
 mkdir -p "$out"
-WINEPREFIX=$out/wine-trace
-export WINEPREFIX
-"$build/wine-run.sh" --prepare || true   # creates the prefix once
+eval "$(WINEPREFIX=$out/wine-trace "$build/wine-run.sh" --env)"
+"$build/wine-run.sh" --prepare </dev/null >/dev/null 2>&1 || true   # creates the prefix once
 wineserver -k 2>/dev/null || true
 sleep 1
 trace=$out/server-trace.log
-wineserver -f -d1 2>"$trace" &
+wineserver -f -d1 </dev/null >/dev/null 2>"$trace" &
 server=$!
 trap 'wineserver -k 2>/dev/null || true; wait $server 2>/dev/null || true' EXIT
 sleep 1
