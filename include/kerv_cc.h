@@ -111,6 +111,28 @@
  * coordinates. */
 #define CC_RELEASE_OFFSET 1000
 
+/* ---- the slot block, 32-bit and 64-bit --------------------------------- */
+
+/* Each control keeps its state in a block of CC_SLOT_COUNT numbered 32-bit
+ * slots (LONG). The window's extra bytes hold one pointer-sized word, the
+ * block's address (4 bytes on 32-bit builds, 8 on 64-bit builds): read it with
+ * GetWindowLongPtrA(hwnd, 0); slot N is then ((const LONG *)block)[N] on either
+ * build. The block exists from the first message the control handles until it
+ * is destroyed.
+ * Two slots hold a memory handle of the control's own: CC_SLOT_RECORD (the
+ * record of a fader, Dest or Multi button) and CC_SLOT_PICTURE (a Combo BMP
+ * button's picture). On 32-bit builds the slot is the handle; on 64-bit builds
+ * it is only 0 (no block) or non-zero (a block), and the whole handle is kept
+ * in pointer-wide words after the numbered slots. Window and GDI handles stay
+ * 32-bit values in the slots on both builds.
+ * Design-time records (resource editors): the class list's three entry-point
+ * addresses are pointer-wide, so on 64-bit builds the class name starts at
+ * offset 26 and the block is 46 bytes (32-bit: 14 and 34); the info and style
+ * records are the same on both builds. */
+#define CC_SLOT_COUNT 128
+#define CC_SLOT_RECORD 13
+#define CC_SLOT_PICTURE 20
+
 #ifndef RC_INVOKED
 
 #ifdef __cplusplus

@@ -2,12 +2,15 @@
 // disabled looks and its main variants, captures each control from the real
 // DLLs and composes one labelled PNG.
 //
-//   ccgallery [--png FILE] [--strict]
+//   ccgallery [--png FILE] [--strict] [--cells FILE]
 //
 // The libraries come from the installation's system path,
 // %CC_ROOT%\%CC_SYSTEM%\windows\lib (default: the demo installation beside
 // the build, ..\demo\install\studio). --strict exits with status 3 when a
 // pressed or disabled look that should differ from the normal one does not.
+// --cells writes where each control's picture lies on the sheet, one line per
+// look: row name, caption, x, y, width, height, separated by tabs (the builds'
+// galleries are compared cell by cell).
 #include <fcntl.h>
 #include <io.h>
 #include <stdio.h>
@@ -228,12 +231,14 @@ int main(int argc, char **argv)
 {
     _setmode(_fileno(stdout), _O_BINARY);
     std::string png = "gallery.png";
+    std::string cellsFile;
     bool strict = false;
     for (int i = 1; i < argc; i++) {
         if (!strcmp(argv[i], "--png") && i + 1 < argc) png = argv[++i];
+        else if (!strcmp(argv[i], "--cells") && i + 1 < argc) cellsFile = argv[++i];
         else if (!strcmp(argv[i], "--strict")) strict = true;
         else {
-            printf("usage: ccgallery [--png FILE] [--strict]\n");
+            printf("usage: ccgallery [--png FILE] [--strict] [--cells FILE]\n");
             return 2;
         }
     }
@@ -302,6 +307,7 @@ int main(int argc, char **argv)
          "Control kit gallery: every kind of KERV_CC.DLL (class VEK_CC_Button) and KERV_CC09.DLL "
          "(class VEK_CC09_Button), rendered by the libraries",
          RGB(0, 0, 0));
+    std::string cellLines;
     int y = kTop;
     for (size_t i = 0; i < rows.size(); i++) {
         const Row &r = kRows[i];
@@ -314,6 +320,9 @@ int main(int argc, char **argv)
         int x = kLeft;
         for (const Cell &c : rows[i]) {
             if (!c.rgb.empty()) Put(s, x, y, c);
+            char line[200];
+            snprintf(line, sizeof line, "%s\t%s\t%d\t%d\t%d\t%d\n", r.name, c.caption.c_str(), x, y, c.w, c.h);
+            cellLines += line;
             Text(s, x, y + hmax + 2, c.caption, RGB(64, 64, 64));
             x += SlotWidth(c) + kGap;
         }
@@ -329,6 +338,15 @@ int main(int argc, char **argv)
     if (!CCPng_WriteFile(png.c_str(), s.w, s.h, rgb.data(), (size_t)s.w * 3)) {
         printf("gallery: cannot write %s\n", png.c_str());
         return 1;
+    }
+    if (!cellsFile.empty()) {
+        FILE *f = fopen(cellsFile.c_str(), "wb");
+        bool ok = f && fwrite(cellLines.data(), 1, cellLines.size(), f) == cellLines.size();
+        if (f && fclose(f) != 0) ok = false;
+        if (!ok) {
+            printf("gallery: cannot write %s\n", cellsFile.c_str());
+            return 1;
+        }
     }
     printf("gallery: %zu kinds, %d looks, %d unexpected; %s %d x %d written\n", rows.size(), looks, unexpected,
            png.c_str(), s.w, s.h);
