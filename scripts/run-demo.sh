@@ -1,9 +1,12 @@
 #!/bin/sh
-# Runs the demo panel from the build's demo installation.
+# Runs the demo panel from the build's demo installation, under the Wine
+# loader of the build's word size (wine-run.sh --env).
 #   run-demo.sh [build dir] [demo options]
 # Headless (default): Wine's null driver, the scripted tour, screenshot in
 # <build>/demo/panel.png. With --interactive: the display in DISPLAY, through
-# Wine's X11 driver in a prefix of its own (<build>/wine-x11).
+# Wine's X11 driver in a prefix of its own (<build>/wine-x11, a copy of the
+# build's prefix). DEMO_TIMEOUT bounds an interactive session (seconds,
+# default 3600).
 set -e
 build=build
 case "${1:-}" in
@@ -17,17 +20,15 @@ for a in "$@"; do [ "$a" = "--interactive" ] && interactive=yes; done
 
 if [ $interactive = yes ]; then
     [ -n "$DISPLAY" ] || { echo "run-demo.sh: --interactive needs a display (DISPLAY)" >&2; exit 1; }
-    WINEPREFIX=$build/wine-x11
-    export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win32
+    eval "$(WINEPREFIX=$build/wine-x11 "$build/wine-run.sh" --env)"
     if [ ! -f "$WINEPREFIX/.cc-x11-ready" ]; then   # a copy of the build's prefix, X11 driver
         "$build/wine-run.sh" --prepare || exit 1
-        timeout 120 wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d x11 /f >/dev/null 2>&1 &&
+        timeout 120 $wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d x11 /f </dev/null >/dev/null 2>&1 &&
         timeout 120 wineserver -w && touch "$WINEPREFIX/.cc-x11-ready"
     fi
-    run="wine"
+    run="timeout ${DEMO_TIMEOUT:-3600} $wine"
 else
-    WINEPREFIX=$build/wine
-    export WINEPREFIX
+    eval "$(WINEPREFIX=$build/wine "$build/wine-run.sh" --env)"
     run="$build/wine-run.sh"
 fi
 

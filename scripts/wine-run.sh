@@ -17,8 +17,10 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 bits=@CC_WINE_BITS@
 case $bits in
 64) export WINEARCH=win64 WINELOADER=/usr/lib/wine/wine64; wine=$WINELOADER ;;
-*) export WINEARCH=win32; wine=wine ;;
+*) export WINEARCH=win32; wine=wine; unset WINELOADER ;;
 esac
+# (A 32-bit run drops a WINELOADER inherited from a 64-bit caller: Wine would
+# start the program's children with it.)
 # Stops every process of the prefix: the server, and clients it left behind
 # (under qemu's emulation a client may outlive its server, stuck).
 stop_prefix() {
@@ -34,7 +36,7 @@ stop_prefix() {
 #   eval "$(<build>/wine-run.sh --env)"; $wine program.exe
 if [ "${1:-}" = --env ]; then
     echo "export WINEPREFIX='$WINEPREFIX' WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml=' WINEARCH=$WINEARCH"
-    [ $bits = 64 ] && echo "export WINELOADER=$WINELOADER"
+    if [ $bits = 64 ]; then echo "export WINELOADER=$WINELOADER"; else echo "unset WINELOADER"; fi
     echo "wine=$wine cc_bits=$bits"
     exit 0
 fi
@@ -68,10 +70,12 @@ if [ ! -f "$WINEPREFIX/.cc-ready" ]; then
         if [ ! -f "$WINEPREFIX/.cc-ready" ] && [ -f "$base/.cc-ready" ]; then
             stop_prefix
             rm -rf "$WINEPREFIX" "$WINEPREFIX.part"
-            # The system folder's program files (half a gigabyte, never written)
-            # are shared as hard links; every other file is a copy of its own.
+            # The system folders' program files (half a gigabyte each, never
+            # written; syswow64 in a 64-bit prefix) are shared as hard links;
+            # every other file is a copy of its own.
             cp -al "$base" "$WINEPREFIX.part" &&
-            find "$WINEPREFIX.part" -type f ! -path "$WINEPREFIX.part/drive_c/windows/system32/*" |
+            find "$WINEPREFIX.part" -type f ! -path "$WINEPREFIX.part/drive_c/windows/system32/*" \
+                ! -path "$WINEPREFIX.part/drive_c/windows/syswow64/*" |
                 while IFS= read -r f; do cp -p "$f" "$f.cc" && mv -f "$f.cc" "$f"; done &&
             mv "$WINEPREFIX.part" "$WINEPREFIX"
         fi

@@ -2,27 +2,27 @@
 # The demo panel headless, as `make demo` runs it, in a Wine prefix of its own
 # (its real mouse input must not reach windows of tests running beside it):
 # the tour gets exactly the notifications it expects, and the screenshot is a
-# PNG of the panel's size that shows the controls' colours.
+# PNG of the panel's size that shows the controls' colours. The word size is
+# the build's (wine-run.sh --env); the prefix a copy of the build's.
+# Programs left running (the wineserver, explorer.exe /desktop, Wine's
+# services) never get this script's output streams: CTest would wait for them.
 #   demo_tour.sh <build dir>
 set -u
 build=$(cd "${1:-build}" && pwd)
 out=$build/e2e/tour
 rm -rf "$out"
 mkdir -p "$out"
-WINEPREFIX=$build/wine-demo
-export WINEPREFIX
-WINEARCH=win32
-export WINEARCH
+eval "$(WINEPREFIX=$build/wine-demo "$build/wine-run.sh" --env)"
 unset CC_ROOT CC_SYSTEM   # the program finds its installation by itself
 # A server left behind by an earlier run that was stopped half way goes first.
-"$build/wine-run.sh" --stop
-trap '"$build/wine-run.sh" --stop' EXIT
-sh "$(dirname "$0")/../../scripts/wine-warm.sh" "$build" || true
+"$build/wine-run.sh" --stop >/dev/null 2>&1
+trap '"$build/wine-run.sh" --stop >/dev/null 2>&1' EXIT
+sh "$(dirname "$0")/../../scripts/wine-warm.sh" "$build" </dev/null >/dev/null 2>&1 || true
 fail() { echo "demo_tour: $*"; echo "--- log:"; cat "$out/log.txt"; exit 1; }
 
 # Wine's drive Z: is the root of the file system.
 png="Z:$(printf '%s' "$out/panel.png" | tr / '\\')"
-"$build/wine-run.sh" "$build/demo/ccdemo.exe" --strict --png "$png" >"$out/log.txt" 2>"$out/stderr.txt"
+"$build/wine-run.sh" "$build/demo/ccdemo.exe" --strict --png "$png" </dev/null >"$out/log.txt" 2>"$out/stderr.txt"
 rc=$?
 [ $rc -eq 0 ] || fail "exit status $rc"
 grep -q "^demo: loaded KERV_CC.DLL; class VEK_CC_Button registered" "$out/log.txt" || fail "library not loaded"
@@ -51,7 +51,7 @@ for missing in folder KERV_CC.DLL KERV_CC09.DLL DotMatrix.ttf; do
         rm "$out/broken/studio/windows/lib/$missing"
     fi
     CC_ROOT="Z:$(printf '%s' "$out/broken" | tr / '\\')" CC_SYSTEM=studio \
-        "$build/wine-run.sh" "$build/demo/ccdemo.exe" >"$out/broken.txt" 2>/dev/null
+        "$build/wine-run.sh" "$build/demo/ccdemo.exe" </dev/null >"$out/broken.txt" 2>/dev/null
     rc=$?
     [ $rc -eq 2 ] || fail "without $missing: exit status $rc, expected 2 ($(cat "$out/broken.txt"))"
     grep -qF "demo: $want" "$out/broken.txt" || fail "without $missing: no message '$want'"

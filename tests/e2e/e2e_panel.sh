@@ -5,24 +5,26 @@
 # the Flat buttons, drags a fader, holds a Repeat button for a second and
 # right-clicks special controls; the panel's log is compared with the
 # expected notifications; ImageMagick keeps a screenshot.
+# The word size is the build's (wine-run.sh --env: its loader, a copy of its
+# prefix). Xvfb, the wineserver and the programs Wine leaves running get none
+# of this script's output streams: CTest would wait for them to end.
 #   e2e_panel.sh <build dir>        (exit 77: a tool is missing, test skipped)
 set -u
 build=$(cd "${1:-build}" && pwd)
-for tool in Xvfb xdotool import convert wine wineserver; do
-    command -v $tool >/dev/null || { echo "e2e_panel: $tool missing, skipped"; exit 77; }
+eval "$(WINEPREFIX=$build/wine-e2e "$build/wine-run.sh" --env)"
+for tool in Xvfb xdotool import convert "$wine" wineserver; do
+    command -v "$tool" >/dev/null || { echo "e2e_panel: $tool missing, skipped"; exit 77; }
 done
 out=$build/e2e/x11
 rm -rf "$out"
 mkdir -p "$out"
 log=$out/log.txt
-WINEPREFIX=$build/wine-e2e WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win32
-export WINEPREFIX WINEDEBUG WINEDLLOVERRIDES WINEARCH
 unset CC_ROOT CC_SYSTEM
 xvfb= demo=
 
 cleanup() {
     [ -n "$demo" ] && kill "$demo" 2>/dev/null
-    "$build/wine-run.sh" --stop
+    "$build/wine-run.sh" --stop >/dev/null 2>&1
     [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
     wait 2>/dev/null
 }
@@ -36,7 +38,7 @@ xdo() { timeout 10 xdotool "$@"; }
 pause() { sleep 0.03; }
 
 # A private X server on a free display (none possible: skipped, saying why).
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$out/display" >"$out/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$out/display" </dev/null >"$out/xvfb.log" 2>&1 &
 xvfb=$!
 i=0
 while [ ! -s "$out/display" ]; do
@@ -54,17 +56,17 @@ export DISPLAY
 # a window manager.
 for attempt in 1 2 3; do
     [ -f "$WINEPREFIX/.cc-e2e-ready" ] && break
-    "$build/wine-run.sh" --prepare || fail "no Wine prefix"
-    timeout 60 wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d x11 /f >/dev/null 2>&1 &&
-    timeout 60 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 &&
+    "$build/wine-run.sh" --prepare </dev/null >/dev/null 2>&1 || fail "no Wine prefix"
+    timeout 60 $wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d x11 /f </dev/null >/dev/null 2>&1 &&
+    timeout 60 $wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1 &&
     timeout 60 wineserver -w && touch "$WINEPREFIX/.cc-e2e-ready" && break
-    "$build/wine-run.sh" --stop
+    "$build/wine-run.sh" --stop >/dev/null 2>&1
 done
 [ -f "$WINEPREFIX/.cc-e2e-ready" ] || fail "the prefix's X11 settings could not be written"
-sh "$(dirname "$0")/../../scripts/wine-warm.sh" "$build" || fail "the Wine session did not start"
+sh "$(dirname "$0")/../../scripts/wine-warm.sh" "$build" </dev/null >/dev/null 2>&1 || fail "the Wine session did not start"
 
 png="Z:$(printf '%s' "$out/panel.png" | tr / '\\')"   # drive Z: is the root
-timeout 300 wine "$build/demo/ccdemo.exe" --interactive --png "$png" >"$log" 2>"$out/stderr.txt" &
+timeout 300 $wine "$build/demo/ccdemo.exe" --interactive --png "$png" </dev/null >"$log" 2>"$out/stderr.txt" &
 demo=$!
 deadline=$(($(date +%s) + 150))
 until grep -q "^demo: ready" "$log" 2>/dev/null; do

@@ -4,6 +4,10 @@
 # compile, a missing dialog, an id not on the panel, an unknown action, a
 # failed expectation, a missing installation or sibling) ends with a non-zero
 # status and a line that names the file (and line) at fault.
+# The word size is the build's (wine-run.sh --env): ccpanel compiles templates
+# with the build's binutils and runs through the build's wine-run.sh, in a copy
+# of the build's prefix. Programs left running get none of this script's
+# output streams.
 #   panel_runner.sh <build dir>
 set -u
 build=$(cd "${1:-build}" && pwd)
@@ -11,14 +15,13 @@ src=$(cd "$(dirname "$0")/../.." && pwd)
 out=$build/e2e/panels
 rm -rf "$out"
 mkdir -p "$out"
-WINEPREFIX=$build/wine-panel
-WINEARCH=win32
+eval "$(WINEPREFIX=$build/wine-panel "$build/wine-run.sh" --env)"
 CCPANEL_WINE=$build/wine-run.sh
-export WINEPREFIX WINEARCH CCPANEL_WINE
+export CCPANEL_WINE
 unset CC_ROOT CC_SYSTEM
-"$build/wine-run.sh" --stop
-trap '"$build/wine-run.sh" --stop' EXIT
-sh "$src/scripts/wine-warm.sh" "$build" || true
+"$build/wine-run.sh" --stop >/dev/null 2>&1
+trap '"$build/wine-run.sh" --stop >/dev/null 2>&1' EXIT
+sh "$src/scripts/wine-warm.sh" "$build" </dev/null >/dev/null 2>&1 || true
 ccpanel=$build/demo/ccpanel
 failed=0
 fail() { echo "panel_runner: $*"; failed=1; }
@@ -27,7 +30,7 @@ fail() { echo "panel_runner: $*"; failed=1; }
 check() {
     want=$1 says=$2
     shift 2
-    "$ccpanel" "$@" >"$out/run.txt" 2>&1
+    "$ccpanel" "$@" </dev/null >"$out/run.txt" 2>&1
     rc=$?
     if [ $rc -ne "$want" ] || ! grep -q -- "$says" "$out/run.txt"; then
         fail "ccpanel $* gave status $rc (wanted $want) and no '$says':"

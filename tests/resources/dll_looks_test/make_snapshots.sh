@@ -1,7 +1,9 @@
 #!/bin/sh
 # Writes looks.txt beside this script: the looks of every kind as a given revision
 # of the library draws them (default: the first-round library, 9919340), taken by
-# dll_looks_test.exe of the current build.
+# dll_looks_test.exe of the current build. The revision's library is built for
+# the build's word size (wine-run.sh --env); revisions older than the 64-bit
+# build (the default one among them) build 32-bit only: give a 32-bit build.
 #   sh tests/resources/dll_looks_test/make_snapshots.sh [build dir] [git revision]
 set -e
 here=$(cd "$(dirname "$0")" && pwd)
@@ -10,17 +12,21 @@ build=${1:-build}
 rev=${2:-9919340}
 [ -x "$build/bin/dll_looks_test.exe" ] || { echo "make_snapshots.sh: $build/bin/dll_looks_test.exe missing (make build)" >&2; exit 1; }
 build=$(cd "$build" && pwd)
+eval "$(WINEPREFIX=$build/wine "$build/wine-run.sh" --env)"
+if [ "$cc_bits" = 64 ]; then toolchain=toolchain-x86_64-mingw.cmake; else toolchain=toolchain-i686-mingw.cmake; fi
 work=$build/looks
 rm -rf "$work/src"
 mkdir -p "$work/src"
 git -C "$top" archive "$rev" | tar -x -C "$work/src"
-cmake -S "$work/src" -B "$work/build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$work/src/cmake/toolchain-i686-mingw.cmake" \
+[ -f "$work/src/cmake/$toolchain" ] || {
+    echo "make_snapshots.sh: revision $rev has no $cc_bits-bit build (cmake/$toolchain); use a 32-bit build dir" >&2
+    exit 1
+}
+cmake -S "$work/src" -B "$work/build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$work/src/cmake/$toolchain" \
     -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$work/build" --target kerv_cc >/dev/null
 cp "$work/build/bin/KERV_CC.DLL" "$work/KERV_CC_LOOKS.DLL"
 rm -f "$work/looks.txt"
-WINEPREFIX=$build/wine
-export WINEPREFIX
 (cd "$build/bin" && CC_LOOKS_DLL='..\looks\KERV_CC_LOOKS.DLL' CC_LOOKS_WRITE='..\looks\looks.txt' \
     "$build/wine-run.sh" ./dll_looks_test.exe >"$work/looks.log" 2>&1 </dev/null)
 [ -s "$work/looks.txt" ] || { echo "make_snapshots.sh: no snapshots written" >&2; exit 1; }
