@@ -33,6 +33,27 @@ static int FileExists(const char *path)
     return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+/* Word size of a DLL from its PE header: 32, 64, or 0 when the file is no x86
+ * module or cannot be read. */
+static int DllBits(const char *path)
+{
+    unsigned char head[64], sig[6];
+    DWORD got = 0, pe;
+    int bits = 0;
+    HANDLE f = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, 0, NULL);
+    if (f == INVALID_HANDLE_VALUE) return 0;
+    if (ReadFile(f, head, sizeof head, &got, NULL) && got == sizeof head && head[0] == 'M' && head[1] == 'Z') {
+        pe = head[60] | head[61] << 8 | head[62] << 16 | (DWORD)head[63] << 24;
+        if (pe < 0x10000000 && SetFilePointer(f, (LONG)pe, NULL, FILE_BEGIN) == pe &&
+            ReadFile(f, sig, sizeof sig, &got, NULL) && got == sizeof sig && !memcmp(sig, "PE\0\0", 4)) {
+            unsigned machine = sig[4] | sig[5] << 8;
+            bits = machine == IMAGE_FILE_MACHINE_I386 ? 32 : machine == IMAGE_FILE_MACHINE_AMD64 ? 64 : 0;
+        }
+    }
+    CloseHandle(f);
+    return bits;
+}
+
 /* path = the system path + "\" + name; 0 when it does not fit. */
 static int InSystemPath(char *path, size_t size, const char *name)
 {
@@ -177,7 +198,21 @@ int main(int argc, char **argv)
     if (!AddFontResourceExA(font, FR_PRIVATE, 0)) return Fail("the Dot-Matrix font cannot be registered", font);
 
     lib = LoadLibraryA(path);
-    if (!lib) return Fail("KERV_CC.DLL cannot be loaded", path);
+    if (!lib) {
+        /* The system says only "bad image format" (error 193) for a library
+         * of the other word size: name the cause. */
+        DWORD err = GetLastError();
+        int bits = (int)sizeof(void *) * 8, dllBits = DllBits(path);
+        if (dllBits && dllBits != bits) {
+            printf("sdkpanel: KERV_CC.DLL cannot be loaded (error %lu): %s is a %d-bit DLL; a %d-bit program needs "
+                   "the %d-bit build (%s)\n",
+                   (unsigned long)err, path, dllBits, bits, bits,
+                   bits == 64 ? "bin64, CC_SYSTEM=studio64" : "bin, CC_SYSTEM=studio");
+            return 2;
+        }
+        printf("sdkpanel: KERV_CC.DLL cannot be loaded (error %lu): %s\n", (unsigned long)err, path);
+        return 2;
+    }
     if (!GetClassInfoA(NULL, KERV_CC09_CLASS, &wc))
         return Fail("KERV_CC.DLL did not load its sibling KERV_CC09.DLL", s_sysPath);
 
@@ -185,7 +220,11 @@ int main(int argc, char **argv)
     list = ListClasses(NULL, 0x300, NULL, NULL);
     if (list) {
         const char *p = (const char *)GlobalLock(list);
-        if (p) printf("sdkpanel: ListClasses: %d class(es), first \"%.20s\"\n", *(const short *)p, p + 14);
+        /* A 16-bit count, then per class three entry point addresses
+         * (pointer-wide) and the 20-character name. */
+        if (p)
+            printf("sdkpanel: ListClasses: %d class(es), first \"%.20s\"\n", *(const short *)p,
+                   p + 2 + 3 * sizeof(void *));
         GlobalUnlock(list);
         GlobalFree(list);
     }

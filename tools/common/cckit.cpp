@@ -22,11 +22,11 @@ std::string CCKit_Env(const char *name)
     return (n == 0 || n >= sizeof buf) ? std::string() : std::string(buf, n);
 }
 
-void CCKit_DefaultRoot(const std::string &root)
+void CCKit_DefaultRoot(const std::string &root, const char *system)
 {
     if (!CCKit_Env("CC_ROOT").empty() && !CCKit_Env("CC_SYSTEM").empty()) return;
     SetEnvironmentVariableA("CC_ROOT", root.c_str());
-    SetEnvironmentVariableA("CC_SYSTEM", "studio");
+    SetEnvironmentVariableA("CC_SYSTEM", system);
 }
 
 namespace {
@@ -45,6 +45,28 @@ bool IsFile(const std::string &path)
 {
     DWORD a = GetFileAttributesA(path.c_str());
     return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// Word size of a Windows module file from its PE header: 32, 64, or 0 when
+// the file is no x86 module (or cannot be read).
+int ModuleBits(const std::string &path)
+{
+    HANDLE f = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (f == INVALID_HANDLE_VALUE) return 0;
+    unsigned char head[0x40];
+    DWORD got = 0;
+    int bits = 0;
+    if (ReadFile(f, head, sizeof head, &got, nullptr) && got == sizeof head && head[0] == 'M' && head[1] == 'Z') {
+        DWORD pe = head[0x3C] | head[0x3D] << 8 | head[0x3E] << 16 | (DWORD)head[0x3F] << 24;
+        unsigned char sig[6];
+        if (pe < 0x10000000 && SetFilePointer(f, (LONG)pe, nullptr, FILE_BEGIN) == pe &&
+            ReadFile(f, sig, sizeof sig, &got, nullptr) && got == sizeof sig && !memcmp(sig, "PE\0\0", 4)) {
+            unsigned machine = sig[4] | sig[5] << 8;
+            bits = machine == IMAGE_FILE_MACHINE_I386 ? 32 : machine == IMAGE_FILE_MACHINE_AMD64 ? 64 : 0;
+        }
+    }
+    CloseHandle(f);
+    return bits;
 }
 
 }  // namespace
@@ -71,6 +93,18 @@ HMODULE CCKit_Load(const char *who, void (*log)(const char *line))
             say(std::string(n.what) + " is missing: " + lib + "\\" + n.file);
             return nullptr;
         }
+    // A library of the other word size would fail to load with a bare "bad
+    // image" code: name the cause instead.
+    const int bits = (int)sizeof(void *) * 8;
+    for (const char *file : {"KERV_CC.DLL", "KERV_CC09.DLL"}) {
+        int libBits = ModuleBits(lib + "\\" + file);
+        if (libBits && libBits != bits) {
+            say(lib + "\\" + file + " is a " + std::to_string(libBits) + "-bit DLL; a " + std::to_string(bits) +
+                "-bit program needs the " + std::to_string(bits) + "-bit build" +
+                (bits == 64 ? " (in the SDK: bin64, CC_SYSTEM=studio64)" : " (in the SDK: bin, CC_SYSTEM=studio)"));
+            return nullptr;
+        }
+    }
     // The LED displays name the Dot-Matrix typeface, installed beside the libraries.
     std::string font = lib + "\\DotMatrix.ttf";
     if (!AddFontResourceExA(font.c_str(), FR_PRIVATE, nullptr)) {
@@ -81,7 +115,10 @@ HMODULE CCKit_Load(const char *who, void (*log)(const char *line))
     std::string dll = lib + "\\KERV_CC.DLL";
     HMODULE h = LoadLibraryA(dll.c_str());
     if (!h) {
-        say("cannot load " + dll + " (error " + std::to_string(GetLastError()) + ")");
+        DWORD err = GetLastError();
+        say("cannot load " + dll + " (error " + std::to_string(err) + ")" +
+            (err == ERROR_BAD_EXE_FORMAT ? ": not a library for a " + std::to_string(sizeof(void *) * 8) + "-bit program"
+                                         : std::string()));
         return nullptr;
     }
     WNDCLASSA wc;

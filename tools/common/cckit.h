@@ -11,14 +11,15 @@ std::string CCKit_ProgramDir();
 // An environment variable, empty when unset.
 std::string CCKit_Env(const char *name);
 
-// Sets CC_ROOT to root and CC_SYSTEM to "studio" unless both are set already.
-void CCKit_DefaultRoot(const std::string &root);
+// Sets CC_ROOT to root and CC_SYSTEM to system unless both are set already.
+void CCKit_DefaultRoot(const std::string &root, const char *system = "studio");
 
 // Loads KERV_CC.DLL from the installation's system path
 // (CC_ROOT\CC_SYSTEM\windows\lib), which loads the installed siblings, after checking that the
 // standard library, its sibling KERV_CC09.DLL and the Dot-Matrix font are there
 // and registering the font for this process. Each finding goes to log as a line
-// "<who>: ..."; null when the installation is incomplete (the last line says why).
+// "<who>: ..."; null when the installation is incomplete or of the other word
+// size (the last line says why).
 HMODULE CCKit_Load(const char *who, void (*log)(const char *line));
 
 // Kind of one of the kit's controls ("Button", "LEDDisplay", ...), "inert" for a

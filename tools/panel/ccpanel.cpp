@@ -242,10 +242,14 @@ int main(int argc, char **argv)
     }
 
     // The demo installation beside the program (a build), else the SDK tree the
-    // program is installed in (<prefix>\bin, <prefix>\studio\windows\lib).
+    // program is installed in (<prefix>\bin, <prefix>\studio\windows\lib; 64-bit:
+    // <prefix>\bin64, <prefix>\studio64\windows\lib).
     std::string here = CCKit_ProgramDir();
     bool built = GetFileAttributesA((here + "\\install\\studio\\windows\\lib").c_str()) != INVALID_FILE_ATTRIBUTES;
-    CCKit_DefaultRoot(built ? here + "\\install" : here + "\\..");
+    if (built)
+        CCKit_DefaultRoot(here + "\\install");
+    else
+        CCKit_DefaultRoot(here + "\\..", CCPANEL_SDK_SYSTEM);
     if (!CCKit_Load("ccpanel", LogLine)) return 3;
     HMODULE panelModule = LoadLibraryExA(o.module.c_str(), nullptr, 0);
     if (!panelModule) {

@@ -4,13 +4,27 @@
 #   ccpanel PANEL.rc|PANEL.res [--dialog NAME] [--script FILE] [--png FILE] [--interactive]
 # The template is compiled with the cross toolchain's resource compiler into a
 # resource-only module that ccpanel.exe (beside this script) shows under Wine.
-# Environment: CCPANEL_WINE (default: wine), CCPANEL_INCLUDE (kerv_cc.h's folder).
+# Environment: CCPANEL_WINE (default: Wine's loader of ccpanel.exe's word size,
+# `wine` for 32-bit, the 64-bit loader wine64 for 64-bit, in WINEPREFIX, which
+# must be of that word size), CCPANEL_INCLUDE (kerv_cc.h's folder).
 here=$(cd "$(dirname "$0")" && pwd)
 include=${CCPANEL_INCLUDE:-@CCPANEL_INCLUDE@}
 [ -f "$include/kerv_cc.h" ] || include="$here/../include"
-wine=${CCPANEL_WINE:-wine}
-windres=${CCPANEL_WINDRES:-i686-w64-mingw32-windres}
-ld=${CCPANEL_LD:-i686-w64-mingw32-ld}
+# The word size of ccpanel.exe beside this script (set when the build copies it).
+bits=@CCPANEL_BITS@
+target=@CCPANEL_TARGET@
+if [ -n "${CCPANEL_WINE:-}" ]; then
+    wine=$CCPANEL_WINE
+elif [ "$bits" = 64 ]; then
+    # `wine` would start the 32-bit loader first; run the 64-bit one directly.
+    wine=/usr/lib/wine/wine64
+    [ -x "$wine" ] || wine=wine64
+    export WINELOADER=${WINELOADER:-$wine}
+else
+    wine=wine
+fi
+windres=${CCPANEL_WINDRES:-$target-windres}
+ld=${CCPANEL_LD:-$target-ld}
 
 usage() { echo "usage: ccpanel PANEL.rc|PANEL.res [--dialog NAME] [--script FILE] [--png FILE] [--interactive]" >&2; exit 2; }
 [ $# -ge 1 ] || usage
