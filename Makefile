@@ -19,7 +19,6 @@ JOBS ?= 2
 # Decided when the target runs (after the bootstrap has set up the emulator).
 ARCH ?= $(shell [ -e /proc/sys/fs/binfmt_misc/qemu-i386 ] && echo 64 || echo 32)
 ONE = $(if $(filter 64,$(ARCH)),$(BUILD64),$(BUILD))
-export WINEPREFIX ?= $(CURDIR)/$(ONE)/wine
 
 .PHONY: all bootstrap configure build build32 build64 build-one test demo bench install gallery fuzz analyse storm soak clean
 PREFIX ?= $(CURDIR)/$(BUILD)/sdk
