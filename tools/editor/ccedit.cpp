@@ -73,7 +73,7 @@ static BOOL CALLBACK EditResource(UINT type, LPSTR name)
 // ---- records ---------------------------------------------------------------
 
 // An address the library handed out must lie inside its own image.
-template <typename F> static F InLibrary(uint32_t addr)
+template <typename F> static F InLibrary(CCEntryAddr addr)
 {
     HMODULE owner = nullptr;
     if (!addr || !GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
@@ -149,7 +149,7 @@ static bool ReadInfo(const CCClassEntry &ce, ClassInfo &ci, bool dump)
         Kind kind = {k, Field(k.description, sizeof k.description)};
         BITMAP bm = {};
         char size[24] = "invalid";
-        if (GetObjectA((HBITMAP)(uintptr_t)k.bitmap, sizeof bm, &bm) == sizeof bm)
+        if (GetObjectA((HBITMAP)(LONG_PTR)(LONG)k.bitmap, sizeof bm, &bm) == sizeof bm)
             snprintf(size, sizeof size, "%dx%d", (int)bm.bmWidth, (int)bm.bmHeight);
         printf("  %-2u %5u %6u  0x%08x  %-22s 0x%08x %-7s 0x%08x%s\n", i, k.width, k.height, (unsigned)k.style,
                kind.desc.c_str(), (unsigned)k.bitmap, size, (unsigned)k.cursor, k.type ? "  (type not 0)" : "");
@@ -205,7 +205,7 @@ static bool WriteSheet(const char *path, const char *libName, const std::vector<
             n++;
             RECT box = {x0 + 4, y0 + 4, x0 + 8 + 24 * ZOOM, y0 + 8 + 24 * ZOOM};
             FrameRect(dc, &box, frame);
-            HBITMAP bmp = (HBITMAP)(uintptr_t)k.entry.bitmap;
+            HBITMAP bmp = (HBITMAP)(LONG_PTR)(LONG)k.entry.bitmap;
             BITMAP bm = {};
             if (GetObjectA(bmp, sizeof bm, &bm) == sizeof bm) {
                 HGDIOBJ old = SelectObject(src, bmp);
@@ -218,7 +218,7 @@ static bool WriteSheet(const char *path, const char *libName, const std::vector<
             } else {
                 TextOutA(dc, x0 + 10, y0 + 30, "no bitmap", 9);
             }
-            if (!cursor && k.entry.cursor) cursor = (HCURSOR)(uintptr_t)k.entry.cursor;
+            if (!cursor && k.entry.cursor) cursor = (HCURSOR)(LONG_PTR)(LONG)k.entry.cursor;
             TextOutA(dc, x0 + 130, y0 + 10, k.desc.c_str(), (int)k.desc.size());
             snprintf(line, sizeof line, "%u x %u, style 0x%08X", k.entry.width, k.entry.height,
                      (unsigned)k.entry.style);
@@ -450,9 +450,10 @@ int main(int argc, char **argv)
     printf("class list: %d class(es), %lu bytes\n", count, (unsigned long)listSize);
     if (dump) Dump(lp, listSize > 512 ? 512 : listSize);
     std::vector<ClassInfo> classes;
-    for (int i = 0; i < count && 2 + 32 * (SIZE_T)(i + 1) <= listSize; i++) {
+    // Class entries are 32 bytes on 32-bit builds, 44 on 64-bit ones (pointer-wide entry points).
+    for (int i = 0; i < count && 2 + sizeof(CCClassEntry) * (SIZE_T)(i + 1) <= listSize; i++) {
         CCClassEntry ce;
-        memcpy(&ce, lp + 2 + 32 * i, sizeof ce);
+        memcpy(&ce, lp + 2 + sizeof ce * i, sizeof ce);
         printf("class %d: '%s', info 0x%08llx, style 0x%08llx, flags 0x%08llx\n", i,
                Field(ce.className, sizeof ce.className).c_str(), (unsigned long long)ce.info,
                (unsigned long long)ce.style, (unsigned long long)ce.flags);
