@@ -44,7 +44,14 @@ int CCLoadSiblings(const char *path)
         char full[MAX_PATH];
         n = snprintf(full, sizeof full, "%s\\%s", path, fd.cFileName);
         if (n < 0 || n >= (int)sizeof full) continue;
-        SiblingLibraries[number] = LoadLibraryA(full);
+        HMODULE mod = LoadLibraryA(full);
+        // A library built for the other word size (or no library at all) cannot
+        // be loaded into this process: say so, and go on with the others.
+        if (!mod && GetLastError() == ERROR_BAD_EXE_FORMAT)
+            DebugLine(sizeof(void *) == 8 ? "KERV_CC.DLL - skipped '%s': not a 64-bit library.\n"
+                                          : "KERV_CC.DLL - skipped '%s': not a 32-bit library.\n",
+                      full);
+        SiblingLibraries[number] = mod;
         tried++;
     } while (FindNextFileA(find, &fd));
     FindClose(find);

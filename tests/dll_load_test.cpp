@@ -67,7 +67,7 @@ TEST(Load, RegistersClassLoadsSiblingsAndUnloads)
     // The class, global to the process.
     ASSERT_TRUE(GetClassInfoA(nullptr, "VEK_CC_Button", &wc));
     EXPECT_EQ(wc.style, 0x400Bu);
-    EXPECT_EQ(wc.cbWndExtra, 4);
+    EXPECT_EQ(wc.cbWndExtra, (int)sizeof(void *));  // the slot block's address
     EXPECT_EQ(wc.hbrBackground, (HBRUSH)6);
     EXPECT_EQ(wc.hCursor, LoadCursorA(nullptr, IDC_ARROW));
 
@@ -90,10 +90,17 @@ TEST(Load, RegistersClassLoadsSiblingsAndUnloads)
     EXPECT_EQ(sibling("kerv_cc00.dll"), nullptr);
     EXPECT_EQ(sibling("kerv_ccx.dll"), nullptr);
     EXPECT_EQ(sibling("KERV_CC.DLL"), nullptr);
-    bool sawPath = false;
-    for (const std::string &l : s_debugLines)
-        sawPath |= l == "KERV_CC.DLL - load path acPathRaw: '" + libDir + "\\KERV_CC*.DLL'\n";
-    EXPECT_TRUE(sawPath);
+    // A library of the other word size is skipped with one line; the rest load.
+    EXPECT_EQ(sibling("KERV_CC42.DLL"), nullptr);
+    const std::string foreign = "KERV_CC.DLL - skipped '" + libDir + "\\kerv_cc42.dll': not a " +
+                                (sizeof(void *) == 8 ? "64" : "32") + "-bit library.\n";
+    int sawPath = 0, sawForeign = 0;
+    for (const std::string &l : s_debugLines) {
+        sawPath += l == "KERV_CC.DLL - load path acPathRaw: '" + libDir + "\\KERV_CC*.DLL'\n";
+        sawForeign += l == foreign;
+    }
+    EXPECT_EQ(sawPath, 1);
+    EXPECT_EQ(sawForeign, 1);
 
     // A window of the class whose style selects no kind answers 1.
     HWND w = CreateWindowExA(0, "VEK_CC_Button", "", WS_POPUP | 0x0003, 0, 0, 30, 20, nullptr, nullptr, nullptr,

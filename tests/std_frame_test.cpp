@@ -133,12 +133,60 @@ TEST(Slots, WindowWithoutExtraWordKeepsNothing)
     for (int i = 0; i < 20; i++) {
         EXPECT_EQ(CCSetSlot(parent, 2, 7), 0);
         EXPECT_EQ(CCGetSlot(parent, 2), 0);
-        void *probe = HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, CC_SLOT_COUNT * sizeof(LONG));
+        void *probe = HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY,
+                                CC_SLOT_COUNT * sizeof(LONG) + CC_WIDE_COUNT * sizeof(LONG_PTR));
         seen.insert(probe);
         HeapFree(GetProcessHeap(), 0, probe);
     }
     EXPECT_LE(seen.size(), 3u);
     EXPECT_EQ(CCGetSlot((HWND)(LONG_PTR)0x7FFF0, 1), 0);  // no such window
+}
+
+TEST(Slots, MemoryHandlesKeptWhole)
+{
+    // Made-up handles, never freed: above 4 GB, above 4 GB with the low 32 bits
+    // 0, one that fits in 32 bits. The first two exist only on 64-bit builds.
+    const uint64_t values[] = {0x123456789A0ull, 0x100000000ull, 0x12340ull};
+    HWND h = Plain(), noBlock = CCT_Parent();  // the parent has no extra word
+    for (int index : {CC_SLOT_RECORD, CC_SLOT_PICTURE}) {
+        for (uint64_t v : values) {
+            if (v != (uint64_t)(uintptr_t)v) continue;
+            HGLOBAL g = (HGLOBAL)(uintptr_t)v;
+            SCOPED_TRACE(testing::Message() << "slot " << index << " handle " << std::hex << v);
+            CCSetHandleSlot(h, index, g);
+            EXPECT_EQ(CCGetHandleSlot(h, index), g);
+            EXPECT_NE(CCGetSlot(h, index), 0);  // the numbered slot says there is one
+            if (sizeof(void *) == 4) {
+                EXPECT_EQ(CCGetSlot(h, index), (LONG)v);
+            }
+            CCSetHandleSlot(h, index, nullptr);
+            EXPECT_EQ(CCGetHandleSlot(h, index), nullptr);
+            EXPECT_EQ(CCGetSlot(h, index), 0);
+            // A kind clearing the numbered slot clears the handle too.
+            CCSetHandleSlot(h, index, g);
+            CCSetSlot(h, index, 0);
+            EXPECT_EQ(CCGetHandleSlot(h, index), nullptr);
+            // Without a slot block nothing is kept.
+            CCSetHandleSlot(noBlock, index, g);
+            EXPECT_EQ(CCGetHandleSlot(noBlock, index), nullptr);
+            EXPECT_EQ(CCGetSlot(noBlock, index), 0);
+            CCSetHandleSlot(nullptr, index, g);
+            EXPECT_EQ(CCGetHandleSlot(nullptr, index), nullptr);
+        }
+    }
+    // The two handle slots are apart; other indexes keep no handle.
+    CCSetHandleSlot(h, CC_SLOT_RECORD, (HGLOBAL)(uintptr_t)values[2]);
+    CCSetHandleSlot(h, CC_SLOT_PICTURE, (HGLOBAL)(uintptr_t)(values[2] + 0x10));
+    EXPECT_EQ(CCGetHandleSlot(h, CC_SLOT_RECORD), (HGLOBAL)(uintptr_t)values[2]);
+    EXPECT_EQ(CCGetHandleSlot(h, CC_SLOT_PICTURE), (HGLOBAL)(uintptr_t)(values[2] + 0x10));
+    CCSetHandleSlot(h, 5, (HGLOBAL)(uintptr_t)values[2]);
+    EXPECT_EQ(CCGetSlot(h, 5), 0);
+    EXPECT_EQ(CCGetHandleSlot(h, 5), nullptr);
+    CCSetSlot(h, 5, 9);
+    EXPECT_EQ(CCGetHandleSlot(h, 5), nullptr);
+    CCSetHandleSlot(h, CC_SLOT_RECORD, nullptr);
+    CCSetHandleSlot(h, CC_SLOT_PICTURE, nullptr);
+    DestroyWindow(h);
 }
 
 // ---------------------------------------------------------------------------
@@ -288,7 +336,7 @@ TEST(Dispatch, ClassAsRegistered)
     WNDCLASSA wc = {};
     ASSERT_TRUE(GetClassInfoA(hLibInstance, CC_CLASS_NAME, &wc));
     EXPECT_EQ(wc.style, 0x400Bu);
-    EXPECT_EQ(wc.cbWndExtra, 4);
+    EXPECT_EQ(wc.cbWndExtra, (int)sizeof(void *));  // the slot block's address
     EXPECT_EQ(wc.cbClsExtra, 0);
     EXPECT_EQ(wc.hbrBackground, (HBRUSH)6);
     EXPECT_EQ(wc.hCursor, LoadCursorA(nullptr, IDC_ARROW));
@@ -531,6 +579,13 @@ static std::string FullPath(const std::string &rel)
 
 static const char *kSibDir = "..\\sibroot\\sys\\windows\\lib";
 
+// The line for kerv_cc42.dll, a library of the other word size in the folder.
+static std::string ForeignLine(const std::string &dir)
+{
+    return "KERV_CC.DLL - skipped '" + dir + "\\kerv_cc42.dll': not a " + (sizeof(void *) == 8 ? "64" : "32") +
+           "-bit library.\n";
+}
+
 // Lower-cased names in the order the directory lists them.
 static std::vector<std::string> Listing(const std::string &dir)
 {
@@ -552,7 +607,16 @@ TEST(Siblings, NamingRulesOnDummyFolder)
     ASSERT_NE(GetFileAttributesA(dir.c_str()), INVALID_FILE_ATTRIBUTES) << dir;
     SiblingLibraries[0] = nullptr;
     SiblingLibraries[42] = (HMODULE)1;  // cleared by the search
-    EXPECT_EQ(CCLoadSiblings(dir.c_str()), 5);
+    {
+        DebugCapture dbg;
+        EXPECT_EQ(CCLoadSiblings(dir.c_str()), 6);
+        // The library of the other word size is tried, skipped and named once.
+        int foreign = 0;
+        for (const std::string &l : s_debugLines) foreign += l == ForeignLine(dir);
+        EXPECT_EQ(foreign, 1);
+        EXPECT_EQ(s_debugLines.size(), 2u);
+    }
+    EXPECT_EQ(GetModuleHandleA((dir + "\\kerv_cc42.dll").c_str()), nullptr);
     auto mod = [&](const char *name) { return GetModuleHandleA((dir + "\\" + name).c_str()); };
     EXPECT_NE(SiblingLibraries[9], nullptr);
     EXPECT_EQ(SiblingLibraries[9], mod("kerv_cc09.dll"));
@@ -687,7 +751,8 @@ TEST(Siblings, AttachWhenRegistrationFails)
         std::string pattern = FullPath("..\\sibroot") + "\\sys\\windows\\lib\\KERV_CC*.DLL";
         std::vector<std::string> want = {"KERV_CC.DLL - loading other kerv_cc DLL's.\n",
                                          "KERV_CC.DLL - RELEASE version.\n",
-                                         "KERV_CC.DLL - load path acPathRaw: '" + pattern + "'\n"};
+                                         "KERV_CC.DLL - load path acPathRaw: '" + pattern + "'\n",
+                                         ForeignLine(FullPath("..\\sibroot") + "\\sys\\windows\\lib")};
         EXPECT_EQ(s_debugLines, want);
     }
     EXPECT_EQ(hLibInstance, nullptr);
