@@ -94,12 +94,7 @@ static int CountDebug(const std::string &line)
     return n;
 }
 
-static std::string Hex8(const void *p)
-{
-    char b[16];
-    snprintf(b, sizeof b, "0x%.8x", (unsigned)(uintptr_t)p);
-    return b;
-}
+static std::string AddrText(const void *p) { return CCT_AddrText(p); }
 
 // ---- class list, info record, flags --------------------------------------
 
@@ -115,16 +110,20 @@ TEST(Design09Records, ClassListKeepsTheCallbacksAndIsMovable)
     ASSERT_TRUE(b);
     EXPECT_NE((const void *)b, (const void *)h);  // a movable block
     EXPECT_EQ(b[0], 1);
-    uint32_t addr[3];
-    memcpy(addr, b + 2, sizeof addr);
-    EXPECT_EQ(addr[0], (uint32_t)(uintptr_t)Export("VEK_CC_Info"));
-    EXPECT_EQ(addr[1], (uint32_t)(uintptr_t)Export("VEK_CC_Style"));
-    EXPECT_EQ(addr[2], (uint32_t)(uintptr_t)Export("VEK_CC_Flags"));
+    const CCTClassListLayout &L = CCT_ClassList();
+    EXPECT_EQ(GlobalSize(h), L.size);
+    const char *exports[3] = {"VEK_CC_Info", "VEK_CC_Style", "VEK_CC_Flags"};
+    for (int i = 0; i < 3; i++) {
+        EXPECT_EQ(CCT_ClassListAddr(b, i), (uint64_t)(uintptr_t)Export(exports[i])) << exports[i];
+        if (L.addrSize == 8) {
+            EXPECT_GT(CCT_ClassListAddr(b, i), 0xFFFFFFFFull) << exports[i];
+        }
+    }
     char name[20] = "VEK_CC09_Button";
-    EXPECT_EQ(memcmp(b + 14, name, 20), 0);
+    EXPECT_EQ(memcmp(b + L.nameAt, name, 20), 0);
     ASSERT_EQ(s_debug.size(), 2u);
     EXPECT_EQ(s_debug[0].rfind("Kerv_cc09: ListClasses (DllExported): entry - CallingClass: ", 0), 0u);
-    EXPECT_EQ(s_debug[1].rfind("Kerv_cc09: ListClasses (DllExported): exit  - hClassList: " + Hex8(h), 0), 0u);
+    EXPECT_EQ(s_debug[1].rfind("Kerv_cc09: ListClasses (DllExported): exit  - hClassList: " + AddrText(h), 0), 0u);
     GlobalUnlock(h);
     GlobalFree(h);
 
@@ -163,7 +162,7 @@ TEST(Design09Records, InfoRecordBytesKindsPicturesAndCursor)
     GlobalFree(h);
     ASSERT_EQ(s_debug.size(), 2u);
     EXPECT_EQ(s_debug[0], "Kerv_cc09: VEK_CC_Info - entry\n");
-    EXPECT_EQ(s_debug[1], "Kerv_cc09: VEK_CC_Info - exit (hCtlInfo: " + Hex8(h) + ")\n");
+    EXPECT_EQ(s_debug[1], "Kerv_cc09: VEK_CC_Info - exit (hCtlInfo: " + AddrText(h) + ")\n");
 
     const uint8_t head[24] = {0x7A, 0x00, 0x08, 0x00, 'V', 'E', 'K', '_', 'C', 'C', '0', '9',
                               '_', 'B', 'u', 't', 't', 'o', 'n'};
@@ -183,7 +182,7 @@ TEST(Design09Records, InfoRecordBytesKindsPicturesAndCursor)
         strcpy(desc, kKinds[i].desc);
         EXPECT_EQ(memcmp(k.description, desc, 22), 0) << at;
         // Each kind its own 24 x 24 picture; one drop cursor for all.
-        HBITMAP bmp = (HBITMAP)(uintptr_t)k.bitmap;
+        HBITMAP bmp = (HBITMAP)(LONG_PTR)(LONG)k.bitmap;
         BITMAP bm = {};
         ASSERT_EQ(GetObjectA(bmp, sizeof bm, &bm), (int)sizeof bm) << at;
         EXPECT_EQ(bm.bmWidth, 24) << at;
@@ -197,7 +196,7 @@ TEST(Design09Records, InfoRecordBytesKindsPicturesAndCursor)
         for (const auto &other : pictures) EXPECT_NE(px, other) << at;
         pictures.push_back(px);
         ICONINFO ii = {};
-        ASSERT_TRUE(GetIconInfo((HCURSOR)(uintptr_t)k.cursor, &ii)) << at;
+        ASSERT_TRUE(GetIconInfo((HCURSOR)(LONG_PTR)(LONG)k.cursor, &ii)) << at;
         EXPECT_FALSE(ii.fIcon) << at;
         if (ii.hbmMask) DeleteObject(ii.hbmMask);
         if (ii.hbmColor) DeleteObject(ii.hbmColor);

@@ -85,8 +85,10 @@ static int CountDebug(const std::string &line)
     return n;
 }
 
-static unsigned U(const void *p) { return (unsigned)(uintptr_t)p; }
-template <typename F> static unsigned UF(F f) { return (unsigned)(uintptr_t)f; }
+// Addresses as the debugger lines print them (alive until the statement ends).
+#define A(p) CCT_AddrText(p).c_str()
+#define AF(f) CCT_FnText(f).c_str()
+template <typename F> static uint64_t Whole(F f) { return (uint64_t)(uintptr_t)f; }
 
 // Locks still held on a movable block.
 static unsigned Locks(HGLOBAL h) { return GlobalFlags(h) & GMEM_LOCKCOUNT; }
@@ -111,26 +113,31 @@ TEST(DesignExports, ClassListRecord)
     typedef HGLOBAL(CALLBACK * WideList)(LPSTR, DWORD, CCLoadResFn, CCEditResFn);
     HGLOBAL h = As<WideList>(Export("ListClasses"))(caller, 0xFFFF0300, EditorLoad, EditorEdit);
     ASSERT_TRUE(h);
-    ASSERT_GE(GlobalSize(h), 34u);
+    // 34 bytes with 4-byte entry addresses; 46 with 8-byte ones on 64-bit builds.
+    const CCTClassListLayout &L = CCT_ClassList();
+    ASSERT_EQ(GlobalSize(h), L.size);
     const uint8_t *b = (const uint8_t *)GlobalLock(h);
     ASSERT_TRUE(b);
     EXPECT_EQ((const void *)b, (const void *)h);  // a fixed block
     EXPECT_EQ(b[0], 1);
     EXPECT_EQ(b[1], 0);
-    uint32_t addr[3];
-    memcpy(addr, b + 2, sizeof addr);
-    EXPECT_EQ(addr[0], UF(Export("VEK_CC_Info")));
-    EXPECT_EQ(addr[1], UF(Export("VEK_CC_Style")));
-    EXPECT_EQ(addr[2], UF(Export("VEK_CC_Flags")));
+    const char *exports[3] = {"VEK_CC_Info", "VEK_CC_Style", "VEK_CC_Flags"};
+    for (int i = 0; i < 3; i++) {
+        EXPECT_EQ(CCT_ClassListAddr(b, i), Whole(Export(exports[i]))) << exports[i];
+        // Loaded above 4 GB on 64-bit builds: a cut address would show here.
+        if (L.addrSize == 8) {
+            EXPECT_GT(CCT_ClassListAddr(b, i), 0xFFFFFFFFull) << exports[i];
+        }
+    }
     char name[20] = "VEK_CC_Button";
-    EXPECT_EQ(memcmp(b + 14, name, 20), 0);
+    EXPECT_EQ(memcmp(b + L.nameAt, name, 20), 0);
     ASSERT_EQ(s_debug.size(), 2u);
-    EXPECT_EQ(s_debug[0], Fmt("Kerv_cc: ListClasses (DllExported): entry - CallingClass: 0x%.8x, Vers: 0x00000300, "
-                              "Ld: 0x%.8x, Edit: 0x%.8x\n",
-                              U(caller), UF(EditorLoad), UF(EditorEdit)));
-    EXPECT_EQ(s_debug[1], Fmt("Kerv_cc: ListClasses (DllExported): exit  - hClassList: 0x%.8x, I: 0x%.8x, S: 0x%.8x, "
-                              "F: 0x%.8x, Cls: 'VEK_CC_Button'\n",
-                              U(h), addr[0], addr[1], addr[2]));
+    EXPECT_EQ(s_debug[0], Fmt("Kerv_cc: ListClasses (DllExported): entry - CallingClass: %s, Vers: 0x00000300, "
+                              "Ld: %s, Edit: %s\n",
+                              A(caller), AF(EditorLoad), AF(EditorEdit)));
+    EXPECT_EQ(s_debug[1], Fmt("Kerv_cc: ListClasses (DllExported): exit  - hClassList: %s, I: %s, S: %s, "
+                              "F: %s, Cls: 'VEK_CC_Button'\n",
+                              A(h), AF(Export(exports[0])), AF(Export(exports[1])), AF(Export(exports[2]))));
     GlobalUnlock(h);
     GlobalFree(h);
 }
@@ -204,7 +211,7 @@ TEST(DesignInfo, RecordBytesAndKindTable)
     }
     ASSERT_EQ(s_debug.size(), 2u);
     EXPECT_EQ(s_debug[0], "Kerv_cc: VEK_CC_Info - entry\n");
-    EXPECT_EQ(s_debug[1], Fmt("Kerv_cc: VEK_CC_Info - about to exit (hCtlInfo:0x%.8x, lpCtlInfo:0x%.8x)\n", U(h), U(b)));
+    EXPECT_EQ(s_debug[1], Fmt("Kerv_cc: VEK_CC_Info - about to exit (hCtlInfo:%s, lpCtlInfo:%s)\n", A(h), A(b)));
     GlobalUnlock(h);
     GlobalFree(h);
 }
@@ -223,7 +230,7 @@ TEST(DesignInfo, EveryKindHasItsOwnToolboxPictureAndTheDropCursor)
     std::vector<std::vector<uint8_t>> pictures;
     for (int i = 0; i < 12; i++) {
         SCOPED_TRACE(kKinds[i].desc);
-        HBITMAP bmp = (HBITMAP)(uintptr_t)info.kind[i].bitmap;
+        HBITMAP bmp = (HBITMAP)(LONG_PTR)(LONG)info.kind[i].bitmap;
         BITMAP bm = {};
         ASSERT_EQ(GetObjectA(bmp, sizeof bm, &bm), (int)sizeof bm);
         EXPECT_EQ(bm.bmWidth, 24);
@@ -237,7 +244,7 @@ TEST(DesignInfo, EveryKindHasItsOwnToolboxPictureAndTheDropCursor)
         for (const auto &other : pictures) EXPECT_NE(px, other);
         pictures.push_back(px);
 
-        HCURSOR cur = (HCURSOR)(uintptr_t)info.kind[i].cursor;
+        HCURSOR cur = (HCURSOR)(LONG_PTR)(LONG)info.kind[i].cursor;
         ICONINFO ii = {};
         ASSERT_TRUE(GetIconInfo(cur, &ii));
         EXPECT_FALSE(ii.fIcon);
@@ -259,9 +266,9 @@ TEST(DesignFlags, EmptyTextOnlyIntoARoomyBuffer)
     EXPECT_EQ(buf[0], 0);
     EXPECT_EQ(buf[1], 'y');
     ASSERT_EQ(s_debug.size(), 2u);
-    EXPECT_EQ(s_debug[0], Fmt("Kerv_cc: VEK_CC_Flags: entry - wFlags:0x12345678, lpszString:0x%.8x, "
+    EXPECT_EQ(s_debug[0], Fmt("Kerv_cc: VEK_CC_Flags: entry - wFlags:0x12345678, lpszString:%s, "
                               "wMaxString:0x00000004\n",
-                              U(buf)));
+                              A(buf)));
     EXPECT_EQ(s_debug[1], "Kerv_cc: VEK_CC_Flags: exit\n");
 
     char one[2] = {'a', 'b'};
@@ -362,7 +369,7 @@ TEST(StyleDialog, OkWithVerifyCallbackWritesIdAndText)
     s_verifyResults = {0xABCD002A};
     std::string shownText, shownId, caption;
     bool itemsOk = false;
-    uint32_t hi = 0, lo = 0;
+    uint64_t hi = 0, lo = 0;
     HANDLE recordProp = nullptr;
     CaptureDebug();
     HWND parent = CCT_Parent();
@@ -378,8 +385,8 @@ TEST(StyleDialog, OkWithVerifyCallbackWritesIdAndText)
         shownText = CCT_DlgItem(d, CC_DLG_TEXT);
         shownId = CCT_DlgItem(d, CC_DLG_ID);
         recordProp = GetPropA(d, MAKEINTATOM(CC_PROP_RECORD));
-        hi = (uint32_t)(uintptr_t)GetPropA(d, CC_PROP_VERIFY_HI);
-        lo = (uint32_t)(uintptr_t)GetPropA(d, CC_PROP_VERIFY_LO);
+        hi = (uint64_t)(uintptr_t)GetPropA(d, CC_PROP_VERIFY_HI);
+        lo = (uint64_t)(uintptr_t)GetPropA(d, CC_PROP_VERIFY_LO);
         SetDlgItemTextA(d, CC_DLG_TEXT, "New text");
         SetDlgItemTextA(d, CC_DLG_ID, "42");
         CCT_DlgPress(d, IDOK);
@@ -393,8 +400,10 @@ TEST(StyleDialog, OkWithVerifyCallbackWritesIdAndText)
     ASSERT_EQ(s_idToStrCalls.size(), 1u);
     EXPECT_EQ(s_idToStrCalls[0], std::make_pair(77, 514));
     EXPECT_EQ(recordProp, h);
-    EXPECT_EQ(hi, UF(Verify) >> 16);
-    EXPECT_EQ(lo, UF(Verify) & 0xFFFF);
+    // The verify callback's address whole in the two properties (the test
+    // program lies above 4 GB on 64-bit builds, and the callback was called).
+    EXPECT_EQ(hi, Whole(Verify) >> 16);
+    EXPECT_EQ(lo, Whole(Verify) & 0xFFFF);
     ASSERT_EQ(s_verified.size(), 1u);
     EXPECT_EQ(s_verified[0], "42");
 
@@ -408,11 +417,11 @@ TEST(StyleDialog, OkWithVerifyCallbackWritesIdAndText)
     EXPECT_EQ(memcmp(r.title, title, 94), 0);
     EXPECT_EQ(memcmp(after.data() + 128, before.data() + 128, 32), 0);
 
-    EXPECT_EQ(CountDebug(Fmt("Kerv_cc: VEK_CC_Style: entry - hWnd:%d, hCtlStyle:0x%.8x, lpfnVerifyId:0x%.8x, "
-                             "lpfnGetIdStr:0x%.8x\n",
-                             (int)(INT_PTR)parent, U(h), UF(Verify), UF(IdToStr))),
+    EXPECT_EQ(CountDebug(Fmt("Kerv_cc: VEK_CC_Style: entry - hWnd:%d, hCtlStyle:%s, lpfnVerifyId:%s, "
+                             "lpfnGetIdStr:%s\n",
+                             (int)(INT_PTR)parent, A(h), AF(Verify), AF(IdToStr))),
               1);
-    EXPECT_EQ(CountDebug(Fmt("Kerv_cc: VEK_CC_Style: exit - hNewCtlStyle:0x%.8x\n", U(h))), 1);
+    EXPECT_EQ(CountDebug(Fmt("Kerv_cc: VEK_CC_Style: exit - hNewCtlStyle:%s\n", A(h))), 1);
     GlobalFree(h);
 }
 
@@ -505,20 +514,35 @@ TEST(StyleDialog, WithoutCallbacksTheIdStaysAndTheTextIsSaved)
     GlobalFree(h);
 }
 
-// Executable memory at a high address holding a jump to target, or null.
+// Executable memory at a high address holding a jump to target, or null. The
+// address has bit 31 and bit 15 set (each half of a 32-bit split has its top bit
+// set); on 64-bit builds it also lies above 4 GB.
 static void *HighThunk(void *target)
 {
-    for (uintptr_t at : {0x90000000u, 0xA0000000u, 0x80010000u, 0xB0000000u}) {
+#ifdef _WIN64
+    const uintptr_t tries[] = {0x7FF090000000ull, 0x7FE0A0000000ull, 0x6000B0000000ull, 0x1A0000000ull};
+    const uintptr_t low = 0x100000000ull;
+#else
+    const uintptr_t tries[] = {0x90000000u, 0xA0000000u, 0x80010000u, 0xB0000000u};
+    const uintptr_t low = 0x80000000u;
+#endif
+    for (uintptr_t at : tries) {
         uint8_t *p = (uint8_t *)VirtualAlloc((void *)at, 0x10000, MEM_RESERVE | MEM_COMMIT, PAGE_EXECUTE_READWRITE);
         if (!p) continue;
-        if ((uintptr_t)p < 0x80000000u) {
+        if ((uintptr_t)p < low || !((uintptr_t)p & 0x80000000u)) {
             VirtualFree(p, 0, MEM_RELEASE);
             continue;
         }
-        uintptr_t t = (uintptr_t)target;
-        const uint8_t code[7] = {0xB8, (uint8_t)t, (uint8_t)(t >> 8), (uint8_t)(t >> 16), (uint8_t)(t >> 24),
-                                 0xFF, 0xE0};  // mov eax, target; jmp eax
-        // Both halves of the address have their top bit set.
+        uint64_t t = (uintptr_t)target;
+#ifdef _WIN64
+        uint8_t code[12] = {0x48, 0xB8};  // mov rax, target; jmp rax
+        memcpy(code + 2, &t, 8);
+        code[10] = 0xFF, code[11] = 0xE0;
+#else
+        uint8_t code[7] = {0xB8};  // mov eax, target; jmp eax
+        memcpy(code + 1, &t, 4);
+        code[5] = 0xFF, code[6] = 0xE0;
+#endif
         memcpy(p + 0x8ABC, code, sizeof code);
         FlushInstructionCache(GetCurrentProcess(), p, 0x10000);
         return p + 0x8ABC;
@@ -531,6 +555,9 @@ TEST(StyleDialog, VerifyCallbackAtAHighAddressIsRebuiltExactly)
     void *thunk = HighThunk((void *)Verify);
     if (!thunk) GTEST_SKIP() << "no executable memory above 0x80000000";
     ASSERT_GE((uintptr_t)thunk, 0x80000000u);
+    if (sizeof(void *) == 8) {
+        ASSERT_GT((uint64_t)(uintptr_t)thunk, 0xFFFFFFFFull);
+    }
     ASSERT_GE((uintptr_t)thunk & 0xFFFF, 0x8000u) << "low half must have its top bit set";
     HGLOBAL h = NewStyle();
     s_verifyResults = {300};

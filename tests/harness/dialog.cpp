@@ -1,5 +1,6 @@
 // Timer-driven modal dialogs.
 #include "dialog.h"
+#include <stdio.h>
 #include <string.h>
 #include "harness.h"
 
@@ -63,4 +64,27 @@ std::string CCT_DlgItem(HWND dlg, int id)
     char buf[4096] = {};
     GetDlgItemTextA(dlg, id, buf, sizeof buf);
     return buf;
+}
+
+const CCTClassListLayout &CCT_ClassList()
+{
+    static const CCTClassListLayout l32 = {4, 14, 34}, l64 = {8, 26, 46};
+    return sizeof(void *) == 8 ? l64 : l32;
+}
+
+uint64_t CCT_ClassListAddr(const uint8_t *list, int i)
+{
+    uint64_t a = 0;  // little-endian: the low bytes first
+    memcpy(&a, list + 2 + CCT_ClassList().addrSize * i, CCT_ClassList().addrSize);
+    return a;
+}
+
+std::string CCT_AddrText(const void *p)
+{
+    char b[32];
+    if (sizeof(void *) == 8)
+        snprintf(b, sizeof b, "0x%.8llx", (unsigned long long)(uintptr_t)p);
+    else
+        snprintf(b, sizeof b, "0x%.8x", (unsigned)(uintptr_t)p);
+    return b;
 }
