@@ -223,7 +223,7 @@ TEST(S09Route, WindowOfAnotherClassGetsOneAndKeepsItsExtraWord)
 {
     WNDCLASSA wc = {};
     wc.lpfnWndProc = ForeignProc;
-    wc.cbWndExtra = 4;
+    wc.cbWndExtra = sizeof(LONG_PTR);
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.lpszClassName = "CCForeign";
     RegisterClassA(&wc);
@@ -279,7 +279,7 @@ TEST(S09Route, OwnedBlockFreedBeforeTheKindSeesDestruction)
     RecordingKindIn rec(2);
     HWND w = Make(2, "C$pic$2");
     HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, 64);
-    CCSetSlot(w, 20, (LONG)(LONG_PTR)block);
+    CCSetHandleSlot(w, CC_SLOT_PICTURE, block);
     DestroyWindow(w);
     const Seen *d = rec.Find(WM_DESTROY);
     ASSERT_TRUE(d);
