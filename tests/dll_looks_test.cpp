@@ -1,5 +1,6 @@
 // Every kind's looks through the shipped library, pixel for pixel against the
-// snapshots of the first-round library in resources/dll_looks_test/looks.txt:
+// snapshots of the first-round library in resources/dll_looks_test/looks.txt
+// (64-bit builds: a few from looks64.txt, see there):
 // normal, pressed, suspended and disabled looks, label and option changes, at
 // several sizes, in one fixed sequence, so that the library's off-screen surface
 // and caches carry over from one look to the next as in a panel.
@@ -190,14 +191,14 @@ std::string EnvString(const char *name)
     return n && n < sizeof b ? std::string(b, n) : std::string();
 }
 
-// Stored snapshots by name ("<hash> <name>" lines), the environment line included.
-std::map<std::string, uint64_t> Stored()
+// Stored snapshots by name ("<hash> <name>" lines), the environment line
+// included: LOOKS, and on 64-bit builds the lines of LOOKS64 in their place.
+void ReadStored(const char *resource, std::map<std::string, uint64_t> &m)
 {
-    std::map<std::string, uint64_t> m;
-    HRSRC res = FindResourceA(nullptr, "LOOKS", (LPCSTR)RT_RCDATA);
+    HRSRC res = FindResourceA(nullptr, resource, (LPCSTR)RT_RCDATA);
     HGLOBAL g = res ? LoadResource(nullptr, res) : nullptr;
     const char *p = g ? (const char *)LockResource(g) : nullptr;
-    if (!p) return m;
+    if (!p) return;
     std::string all(p, SizeofResource(nullptr, res));
     size_t at = 0;
     while (at < all.size()) {
@@ -209,6 +210,13 @@ std::map<std::string, uint64_t> Stored()
         if (line.size() < 18 || line[0] == '#') continue;
         m[line.substr(17)] = strtoull(line.substr(0, 16).c_str(), nullptr, 16);
     }
+}
+
+std::map<std::string, uint64_t> Stored()
+{
+    std::map<std::string, uint64_t> m;
+    ReadStored("LOOKS", m);
+    if (sizeof(void *) == 8) ReadStored("LOOKS64", m);
     return m;
 }
 

@@ -5,8 +5,29 @@
 # the build's word size (wine-run.sh --env); revisions older than the 64-bit
 # build (the default one among them) build 32-bit only: give a 32-bit build.
 #   sh tests/resources/dll_looks_test/make_snapshots.sh [build dir] [git revision]
+# With --64, writes looks64.txt instead: the looks that a 64-bit build of the
+# current library draws unlike looks.txt. Review each one before keeping it: only
+# a difference of Wine's text rendering between the word sizes belongs there.
+#   sh tests/resources/dll_looks_test/make_snapshots.sh --64 <64-bit build dir>
 set -e
 here=$(cd "$(dirname "$0")" && pwd)
+if [ "${1:-}" = --64 ]; then
+    build=$(cd "${2:?64-bit build dir}" && pwd)
+    WINEPREFIX=$build/wine
+    export WINEPREFIX
+    rm -f "$build/looks64-all.txt"
+    (cd "$build/bin" && CC_LOOKS_WRITE='..\looks64-all.txt' "$build/wine-run.sh" ./dll_looks_test.exe \
+        >"$build/looks64.log" 2>&1 </dev/null)
+    [ -s "$build/looks64-all.txt" ] || { echo "make_snapshots.sh: no snapshots written" >&2; exit 1; }
+    grep -v '^#' "$here/looks.txt" >"$build/looks32-lines.txt"
+    {
+        sed -n '1,4p' "$here/looks64.txt" | grep '^#'
+        tr -d '\r' <"$build/looks64-all.txt" | grep -v '^#' | grep -vxFf "$build/looks32-lines.txt" || true
+    } >"$build/looks64.txt"
+    mv "$build/looks64.txt" "$here/looks64.txt"
+    echo "$(grep -c '^[0-9a-f]' "$here/looks64.txt") looks written to $here/looks64.txt"
+    exit 0
+fi
 top=$(cd "$here/../../.." && pwd)
 build=${1:-build}
 rev=${2:-9919340}
