@@ -402,6 +402,9 @@ TEST(StyleDialog, OkWithVerifyCallbackWritesIdAndText)
     EXPECT_EQ(recordProp, h);
     // The verify callback's address whole in the two properties (the test
     // program lies above 4 GB on 64-bit builds, and the callback was called).
+    if (sizeof(void *) == 8) {
+        EXPECT_GT(Whole(Verify), 0xFFFFFFFFull);
+    }
     EXPECT_EQ(hi, Whole(Verify) >> 16);
     EXPECT_EQ(lo, Whole(Verify) & 0xFFFF);
     ASSERT_EQ(s_verified.size(), 1u);

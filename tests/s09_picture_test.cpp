@@ -10,6 +10,7 @@
 #include "imagecheck.h"
 #include "ccdraw.h"
 #include "harness.h"
+#include "ccslots.h"
 #include "s09_frame.h"
 
 static const COLORREF GREEN = 0x00FF00, RED = 0x0000FF, FACE = 0xC0C0C0, BLACK = 0;
@@ -120,14 +121,14 @@ TEST_F(S09Combo, FileReadOnceKeptAndDrawnTopCentreWithTheLabelBelow)
     HGLOBAL kept;
     {
         CCTWindow w(Combo("OK$TICK$1", 0, 60, 50));
-        kept = (HGLOBAL)(LONG_PTR)CCT_Slot(w, 20);
+        kept = CCGetHandleSlot(w, CC_SLOT_PICTURE);
         ASSERT_NE(kept, nullptr);
         EXPECT_EQ(Where(CCT_Snap(w), GREEN), (Quad{20, 3, 20, 20}));
         EXPECT_EQ(InkOf(w, 60, 50), LabelInk("OK", 60, 50, 0, 20, 60, 30));
         // Kept: the same block serves every paint, the file is not needed again.
         DeleteFileA("TICK.BMP");
         CCT_Repaint(w);
-        EXPECT_EQ((HGLOBAL)(LONG_PTR)CCT_Slot(w, 20), kept);
+        EXPECT_EQ(CCGetHandleSlot(w, CC_SLOT_PICTURE), kept);
         EXPECT_EQ(Where(CCT_Snap(w), GREEN), (Quad{20, 3, 20, 20}));
     }
     EXPECT_EQ(GlobalSize(kept), 0u);  // freed with the window

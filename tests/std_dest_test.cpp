@@ -4,6 +4,7 @@
 #include <string.h>
 #include <string>
 #include "harness.h"
+#include "ccslots.h"
 #include "fields.h"
 #include "std_frame.h"
 
@@ -211,7 +212,7 @@ TEST(DestButton, ButtonTextChangedWhilePressedLeavesNoTrace)
 TEST(TextBlock, CloseFreesItOnce)
 {
     HWND h = CCT_Create(kDest, "ABC", 10, 10, 90, 60, 905);
-    HGLOBAL block = (HGLOBAL)(LONG_PTR)CCT_Slot(h, 13);
+    HGLOBAL block = CCGetHandleSlot(h, CC_SLOT_RECORD);
     ASSERT_TRUE(block);
     EXPECT_EQ(GlobalSize(block), (SIZE_T)CC_FIELD_BLOCK);
     EXPECT_EQ(SendMessageA(h, WM_CLOSE, 0, 0), 0);
@@ -234,7 +235,7 @@ TEST(TextBlock, DestroyWithoutCloseFreesIt)
 {
     for (DWORD kind : {kDest, kMulti}) {
         HWND h = CCT_Create(kind, "ABC", 10, 10, 120, 80, 906);
-        HGLOBAL block = (HGLOBAL)(LONG_PTR)CCT_Slot(h, 13);
+        HGLOBAL block = CCGetHandleSlot(h, CC_SLOT_RECORD);
         ASSERT_TRUE(block);
         DestroyWindow(h);
         EXPECT_EQ(GlobalSize(block), (SIZE_T)0);
@@ -244,13 +245,13 @@ TEST(TextBlock, DestroyWithoutCloseFreesIt)
 TEST(TextBlock, StyleChangeReusesAndReinitialises)
 {
     HWND h = CCT_Create(kMulti, "ABC", 10, 10, 120, 80, 907);
-    HGLOBAL block = (HGLOBAL)(LONG_PTR)CCT_Slot(h, 13);
+    HGLOBAL block = CCGetHandleSlot(h, CC_SLOT_RECORD);
     SetText(h, "B2");
     SetText(h, "/__E0_2");
     SetText(h, "L");  // the window text is now "L"
     EXPECT_EQ(CCT_Slot(h, 9), 14);
     SetWindowLongA(h, GWL_STYLE, GetWindowLongA(h, GWL_STYLE) | WS_TABSTOP);
-    EXPECT_EQ((HGLOBAL)(LONG_PTR)CCT_Slot(h, 13), block);
+    EXPECT_EQ(CCGetHandleSlot(h, CC_SLOT_RECORD), block);
     EXPECT_EQ(CCT_Slot(h, 0), 120);
     EXPECT_EQ(CCT_Slot(h, 1), 80);
     EXPECT_EQ(CCT_Slot(h, 3), 0);
@@ -263,12 +264,12 @@ TEST(TextBlock, StyleChangeReusesAndReinitialises)
 TEST(TextBlock, ChangeOfKindHandsOverCleanly)
 {
     HWND h = CCT_Create(kDest, "ABC", 10, 10, 120, 80, 914);
-    HGLOBAL block = (HGLOBAL)(LONG_PTR)CCT_Slot(h, 13);
+    HGLOBAL block = CCGetHandleSlot(h, CC_SLOT_RECORD);
     SetWindowLongA(h, GWL_STYLE, (GetWindowLongA(h, GWL_STYLE) & ~0xFFFF) | 0x0008);  // to Static Text
     EXPECT_EQ(CCT_Slot(h, 13), 0);
     EXPECT_EQ(GlobalSize(block), (SIZE_T)0);
     SetWindowLongA(h, GWL_STYLE, (GetWindowLongA(h, GWL_STYLE) & ~0xFFFF) | kMulti);  // to Multi
-    block = (HGLOBAL)(LONG_PTR)CCT_Slot(h, 13);
+    block = CCGetHandleSlot(h, CC_SLOT_RECORD);
     EXPECT_EQ(GlobalSize(block), (SIZE_T)CC_FIELD_BLOCK);
     EXPECT_EQ(GetText(h), "ABC");
     DestroyWindow(h);
@@ -315,7 +316,7 @@ TEST(TextBlock, LongTextsAreCutWithinTheirField)
     std::string exact(255, 'y');
     SetText(h, exact.c_str());
     EXPECT_EQ(GetText(h), exact);  // 255 characters are stored whole
-    HGLOBAL block = (HGLOBAL)(LONG_PTR)CCT_Slot(h, 13);
+    HGLOBAL block = CCGetHandleSlot(h, CC_SLOT_RECORD);
     const char *p = (const char *)GlobalLock(block);
     ASSERT_TRUE(p);
     EXPECT_EQ(p[511], '\0');

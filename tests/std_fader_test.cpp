@@ -5,6 +5,7 @@
 #include <string.h>
 #include <string>
 #include "harness.h"
+#include "ccslots.h"
 #include "fader_map.h"
 #include "std_frame.h"
 
@@ -313,7 +314,7 @@ TEST(Fader, BlockFreedOnceOnCloseOrDestroyAndKeptOnStyleChange)
     Win f(CCT_Create(VF, "", 10, 10, 20, 100, 406));
     Win g(CCT_Create(VF, "", 40, 10, 20, 100, 407));
     Set(f, "75");
-    HGLOBAL h = (HGLOBAL)(LONG_PTR)CCT_Slot(f, 13);
+    HGLOBAL h = CCGetHandleSlot(f, CC_SLOT_RECORD);
     ASSERT_NE(GlobalSize(h), 0u);
     EXPECT_EQ(SendMessageA(f, WM_CLOSE, 0, 0), 0);
     EXPECT_TRUE(IsWindow(f));
@@ -336,15 +337,15 @@ TEST(Fader, BlockFreedOnceOnCloseOrDestroyAndKeptOnStyleChange)
     // A style change keeps the block and starts it afresh, size from the client area.
     Set(g, "/9___C2");
     SendMessageA(g, WM_SIZE, 0, MAKELPARAM(7, 7));
-    LONG block = CCT_Slot(g, 13);
+    HGLOBAL block = CCGetHandleSlot(g, CC_SLOT_RECORD);
     SetWindowLongA(g, GWL_STYLE, GetWindowLongA(g, GWL_STYLE) | WS_TABSTOP);
-    EXPECT_EQ(CCT_Slot(g, 13), block);
+    EXPECT_EQ(CCGetHandleSlot(g, CC_SLOT_RECORD), block);
     const int slots[][2] = {{0, 20}, {1, 100}, {3, 0}, {4, 0}, {5, 0}};
     for (const auto &s : slots) EXPECT_EQ(CCT_Slot(g, s[0]), s[1]) << "slot " << s[0];
     EXPECT_EQ(Triple(g), "50,1,100");
 
     // Destroyed without WM_CLOSE: freed as well.
-    h = (HGLOBAL)(LONG_PTR)block;
+    h = block;
     DestroyWindow(g);
     EXPECT_EQ(GlobalSize(h), 0u);
 }
@@ -352,21 +353,21 @@ TEST(Fader, BlockFreedOnceOnCloseOrDestroyAndKeptOnStyleChange)
 TEST(Fader, ChangeOfKindHandsTheBlockOver)
 {
     Win f(CCT_Create(VF, "", 10, 10, 20, 100, 408));
-    HGLOBAL h = (HGLOBAL)(LONG_PTR)CCT_Slot(f, 13);
+    HGLOBAL h = CCGetHandleSlot(f, CC_SLOT_RECORD);
     auto toKind = [&](DWORD kind) { SetWindowLongA(f, GWL_STYLE, (GetWindowLongA(f, GWL_STYLE) & ~0xFFFF) | kind); };
     Set(f, "75");
     toKind(HF);  // the other orientation keeps the block
-    EXPECT_EQ((HGLOBAL)(LONG_PTR)CCT_Slot(f, 13), h);
+    EXPECT_EQ(CCGetHandleSlot(f, CC_SLOT_RECORD), h);
     EXPECT_NE(GlobalSize(h), 0u);
     toKind(0x0008);  // into a Static Text: freed, slot cleared
     EXPECT_EQ(CCT_Slot(f, 13), 0);
     EXPECT_EQ(GlobalSize(h), 0u);
     toKind(VF);
-    h = (HGLOBAL)(LONG_PTR)CCT_Slot(f, 13);
+    h = CCGetHandleSlot(f, CC_SLOT_RECORD);
     ASSERT_EQ(GlobalSize(h), sizeof(FaderRecord));
     EXPECT_EQ(Triple(f), "50,1,100");
     toKind(0x0004);  // into a Dest button, which makes its own text block
-    HGLOBAL text = (HGLOBAL)(LONG_PTR)CCT_Slot(f, 13);
+    HGLOBAL text = CCGetHandleSlot(f, CC_SLOT_RECORD);
     EXPECT_GE(GlobalSize(text), 1026u);
     EXPECT_TRUE(text == h || GlobalSize(h) == 0);  // the record's handle freed (or reused)
     DestroyWindow(f);
