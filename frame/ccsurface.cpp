@@ -5,14 +5,14 @@
 #include "ccguards.h"
 
 struct CCSurfaceSlot {
-    volatile LONG thread;  // owning thread's id; 0 while the slot is free
     HDC dc;
     HBITMAP bmp;
     HGDIOBJ original;  // the DC's own bitmap, selected back before the DC goes
-    int w, h;
-    bool busy;
     HWND nowWnd;  // window painted at once (CCPaintNow) and its DC
     HDC nowDC;
+    volatile LONG thread;  // owning thread's id; 0 while the slot is free
+    int w, h;
+    bool busy;
 };
 
 static CCSurfaceSlot s_slots[CC_SURFACE_THREADS];
