@@ -10,6 +10,7 @@ const char *s_title;
 std::vector<std::function<void(HWND)>> s_steps;
 size_t s_ran;
 int s_idle;
+int s_waited;
 bool s_forced;
 
 BOOL CALLBACK FindDialog(HWND hwnd, LPARAM lp)
@@ -29,6 +30,9 @@ void CALLBACK DriveDialog(HWND, UINT, UINT_PTR, DWORD)
     HWND dlg = nullptr;
     EnumThreadWindows(GetCurrentThreadId(), FindDialog, (LPARAM)&dlg);
     if (!dlg) return;
+    // Steps act as a user does, on the active dialog: wait (ten ticks at most)
+    // until it is, so that its activation never lands inside a step's click.
+    if (GetActiveWindow() != dlg && s_waited++ < 10) return;
     if (s_ran < s_steps.size()) {
         s_steps[s_ran++](dlg);
     } else if (++s_idle > 25) {
@@ -46,6 +50,7 @@ CCTDialogRun CCT_DriveDialog(const char *title, std::vector<std::function<void(H
     s_steps = std::move(steps);
     s_ran = 0;
     s_idle = 0;
+    s_waited = 0;
     s_forced = false;
     UINT_PTR timer = SetTimer(nullptr, 0, 15, DriveDialog);
     INT_PTR result = open();
