@@ -7,7 +7,7 @@
 #include <array>
 #include <string>
 #include <vector>
-#include "imagecheck.h"
+#include "bmpcheck.h"
 #include "ccdraw.h"
 #include "harness.h"
 #include "ccslots.h"
