@@ -3,6 +3,7 @@
 #include <string.h>
 #include "ccsurface.h"
 #include "ccguards.h"
+#include "ccframe.h"
 
 struct CCSurfaceSlot {
     HDC dc;
@@ -121,12 +122,12 @@ CCSurface::~CCSurface()
     DeleteDC(dc);
 }
 
-bool CCPaintNow(HWND hwnd, WNDPROC proc)
+bool CCPaintNow(HWND hwnd, WNDPROC proc, bool withDC)
 {
     CCSurfaceSlot *s = ThreadSlot(true);
     if (!s || !hwnd || !proc) return false;
-    CCWindowDC win(hwnd);
-    if (!win.dc) return false;
+    CCWindowDC win(withDC ? hwnd : nullptr);
+    if (withDC && !win.dc) return false;
     HWND prevWnd = s->nowWnd;  // a paint at once nested in another
     HDC prevDC = s->nowDC;
     s->nowWnd = hwnd;
@@ -137,21 +138,104 @@ bool CCPaintNow(HWND hwnd, WNDPROC proc)
     return true;
 }
 
-HDC CCBeginPaint(HWND hwnd, PAINTSTRUCT *ps)
+static bool OwnProcedure(HWND hwnd) { return (WNDPROC)GetWindowLongPtrA(hwnd, GWLP_WNDPROC) == VEK_CC_WndFn; }
+
+bool CCCanPaintNow(HWND hwnd)
+{
+    return hwnd && IsWindow(hwnd) && OwnProcedure(hwnd) && IsWindowVisible(hwnd) && !GetWindow(hwnd, GW_CHILD);
+}
+
+void CCRepaintNow(HWND hwnd, bool update, bool withDC)
+{
+    if (!hwnd || !IsWindow(hwnd)) return;
+    if (CCCanPaintNow(hwnd) && CCPaintNow(hwnd, VEK_CC_WndFn, withDC)) return;
+    InvalidateRect(hwnd, nullptr, FALSE);
+    if (update) UpdateWindow(hwnd);
+}
+
+// The window painted at once on this thread.
+static bool PaintingNow(HWND hwnd)
 {
     CCSurfaceSlot *s = ThreadSlot(false);
-    if (!s || !hwnd || s->nowWnd != hwnd) return BeginPaint(hwnd, ps);
+    return s && hwnd && s->nowWnd == hwnd;
+}
+
+// Marks a PAINTSTRUCT filled by the short paint cycle.
+static const BYTE kShortCycle[4] = {'C', 'C', 'v', 'p'};
+
+// A window without a frame, scroll bars or client edge, and not transparent.
+static bool Frameless(HWND hwnd)
+{
+    const LONG frameStyles = WS_BORDER | WS_DLGFRAME | WS_THICKFRAME | WS_VSCROLL | WS_HSCROLL;
+    const LONG frameEx =
+        WS_EX_CLIENTEDGE | WS_EX_STATICEDGE | WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE | WS_EX_TRANSPARENT;
+    return !(GetWindowLongA(hwnd, GWL_STYLE) & frameStyles) && !(GetWindowLongA(hwnd, GWL_EXSTYLE) & frameEx);
+}
+
+// The short paint cycle: the update region, the background erased first where
+// the window system asks for it (GetUpdateRgn with erase, as BeginPaint), then
+// validated together with any internal paint. Null where the long cycle
+// applies: a window of another procedure (someone may watch the cycle), one
+// with a frame, a WM_PAINT without an update region.
+static HRGN ShortCycle(HWND hwnd)
+{
+    if (!hwnd || !OwnProcedure(hwnd) || !Frameless(hwnd)) return nullptr;
+    HRGN rgn = CreateRectRgn(0, 0, 0, 0);
+    if (!rgn) return nullptr;
+    int type = GetUpdateRgn(hwnd, rgn, TRUE);
+    if (type != SIMPLEREGION && type != COMPLEXREGION) {
+        DeleteObject(rgn);
+        return nullptr;
+    }
+    RedrawWindow(hwnd, nullptr, rgn, RDW_VALIDATE | RDW_NOCHILDREN | RDW_NOINTERNALPAINT);
+    return rgn;
+}
+
+HDC CCBeginPaint(HWND hwnd, PAINTSTRUCT *ps)
+{
+    if (PaintingNow(hwnd)) {
+        memset(ps, 0, sizeof *ps);
+        ps->hdc = ThreadSlot(false)->nowDC;
+        GetClientRect(hwnd, &ps->rcPaint);
+        return ps->hdc;
+    }
+    HRGN rgn = ShortCycle(hwnd);
+    if (!rgn) return BeginPaint(hwnd, ps);
     memset(ps, 0, sizeof *ps);
-    ps->hdc = s->nowDC;
-    GetClientRect(hwnd, &ps->rcPaint);
+    ps->hdc = GetDC(hwnd);
+    if (ps->hdc) SelectClipRgn(ps->hdc, rgn);
+    GetRgnBox(rgn, &ps->rcPaint);
+    DeleteObject(rgn);
+    memcpy(ps->rgbReserved, kShortCycle, sizeof kShortCycle);
     return ps->hdc;
 }
 
 void CCEndPaint(HWND hwnd, const PAINTSTRUCT *ps)
 {
-    CCSurfaceSlot *s = ThreadSlot(false);
-    if (s && hwnd && s->nowWnd == hwnd && ps->hdc == s->nowDC) return;
-    EndPaint(hwnd, ps);
+    if (PaintingNow(hwnd) && ps->hdc == ThreadSlot(false)->nowDC) return;
+    if (memcmp(ps->rgbReserved, kShortCycle, sizeof kShortCycle) != 0) {
+        EndPaint(hwnd, ps);
+        return;
+    }
+    if (!ps->hdc) return;
+    SelectClipRgn(ps->hdc, nullptr);  // a cached DC goes back as it came
+    ReleaseDC(hwnd, ps->hdc);
+}
+
+CCPaintCycle::CCPaintCycle(HWND h) : hwnd(h)
+{
+    if (PaintingNow(hwnd)) return;
+    if (HRGN rgn = ShortCycle(hwnd)) {
+        DeleteObject(rgn);
+        return;
+    }
+    BeginPaint(hwnd, &ps);
+    begun = true;
+}
+
+CCPaintCycle::~CCPaintCycle()
+{
+    if (begun) EndPaint(hwnd, &ps);
 }
 
 void CCSurface_Size(int *w, int *h)

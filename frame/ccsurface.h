@@ -86,14 +86,41 @@ struct CCWindowImage {
 // Painting at once: CCPaintNow calls the window procedure with WM_PAINT while
 // CCBeginPaint, which paint routines use in place of BeginPaint, hands out a
 // window DC (whole client area) for that window instead of the window system's
-// paint DC; CCEndPaint then ends nothing. The window's update region is left
-// alone. It draws what a repaint would draw, without the paint cycle; the caller
-// decides where that shows the same pixels (a visible window without child
-// windows, which a window DC would draw over without their being repainted).
-// False when nothing could be drawn (no DC, or no per-thread slot).
-bool CCPaintNow(HWND hwnd, WNDPROC proc);
+// paint DC (withDC false: no DC, for looks that take their own); CCEndPaint
+// then ends nothing and CCValidate does nothing. The window's update region is
+// left alone. It draws what a repaint would draw, without the paint cycle; the
+// caller decides where that shows the same pixels (CCCanPaintNow). False when
+// nothing could be drawn (no DC, or no per-thread slot).
+bool CCPaintNow(HWND hwnd, WNDPROC proc, bool withDC = true);
+// A window whose repaint by the window system would draw what its own paint
+// routine draws at once: shown, painted by this library's procedure alone (not
+// subclassed) and without child windows (which a window DC would draw over).
+bool CCCanPaintNow(HWND hwnd);
+// Paints hwnd at once where CCCanPaintNow allows it; otherwise invalidates the
+// whole client area without erasing and, with update, updates it. withDC as
+// for CCPaintNow.
+void CCRepaintNow(HWND hwnd, bool update = true, bool withDC = true);
+
+// The paint cycle of WM_PAINT. For a frameless window of this library that is
+// not subclassed, CCBeginPaint takes the update region (the background erased
+// first where it was asked for, as BeginPaint does), validates it and hands out
+// a window DC clipped to it: the same pixels and messages as BeginPaint /
+// EndPaint, without hiding and showing a caret (these windows have none).
+// Otherwise, and for a WM_PAINT without an update region, BeginPaint / EndPaint.
 HDC CCBeginPaint(HWND hwnd, PAINTSTRUCT *ps);
 void CCEndPaint(HWND hwnd, const PAINTSTRUCT *ps);
+// The paint cycle for looks that draw on a window DC of their own, for the
+// guard's lifetime: the short cycle (no DC), else BeginPaint / EndPaint; nothing
+// while the window is painted at once.
+struct CCPaintCycle {
+    HWND hwnd;
+    PAINTSTRUCT ps;
+    bool begun = false;
+    explicit CCPaintCycle(HWND h);
+    ~CCPaintCycle();
+    CCPaintCycle(const CCPaintCycle &) = delete;
+    CCPaintCycle &operator=(const CCPaintCycle &) = delete;
+};
 
 // Largest area (pixels) a thread's surface grows to: a quarter of the screen.
 long long CCSurface_MaxArea(void);

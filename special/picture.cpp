@@ -244,7 +244,7 @@ static const CC09PressKind ComboPress = {
 void CCcombo_SetText(HWND hwnd, const char *text, bool picture)
 {
     if (CCParseOptions(hwnd, text)) {
-        CCRepaint(hwnd);
+        CCRepaintNow(hwnd, true, false);
         return;
     }
     char label[COMBO_TEXT];

@@ -2,6 +2,8 @@
 #include <string.h>
 #include "press.h"
 #include "ccguards.h"
+#include "ccframe.h"
+#include "ccsurface.h"
 #include "ccslots.h"
 #include "cctext.h"
 #include "kerv_cc.h"
@@ -91,7 +93,7 @@ static void TrackPlain(HWND hwnd, WPARAM wParam, LPARAM lParam, const CC09PressK
         CCSetSlot(hwnd, CC09_SLOT_STATE, 2);
         if (Style(hwnd) & CC09_STYLE_LOSTFOCUS)
             Send(hwnd, Id(hwnd) + CC09Press_Offset(CC09Press_FlagsChar(hwnd), kind->leaveOffset), hwnd);
-        CCRepaint(hwnd);
+        CCRepaintNow(hwnd, true, false);
         return;
     }
     if (PressWindow(hwnd) == hwnd && state == 2 && (wParam & MK_LBUTTON)) {
@@ -114,7 +116,7 @@ static void TrackBrowse(HWND hwnd, WPARAM wParam, LPARAM lParam, const CC09Press
     if (hit != owner && state == 1) {
         ReleaseCapture();
         CCSetSlot(hwnd, CC09_SLOT_STATE, 2);
-        CCRepaint(owner);
+        CCRepaintNow(owner, true, false);
         return;
     }
     if (state != 2 || !hit || !(wParam & MK_LBUTTON)) return;
@@ -163,19 +165,22 @@ void CC09Press_End(HWND hwnd, const CC09PressKind *kind)
     char c = CC09Press_FlagsChar(hwnd);
     if (HexOf(c) & 2) Send(hwnd, Id(hwnd) + CC09Press_Offset(c, kind->releaseOffset), hwnd);
     if (!IsWindow(hwnd) || kind->oneLook) return;
-    if (kind->updateOnRelease) {
-        CCRepaint(hwnd);
-    } else {
-        InvalidateRect(hwnd, nullptr, FALSE);
-    }
+    if (kind->updateOnRelease) CCRepaintNow(hwnd, true, false);  // the repaint, at once where it may
+    else InvalidateRect(hwnd, nullptr, FALSE);
 }
+
+// The pointer left a press that the next paint ends (hold mode 1).
+static bool Gone(HWND hwnd)
+{
+    return CCGetSlot(hwnd, CC09_SLOT_HOLD) != 2 && CCGetSlot(hwnd, CC09_SLOT_STATE) == 2;
+}
+
 
 void CC09Press_Paint(HWND hwnd, const CC09PressKind *kind)
 {
-    PAINTSTRUCT ps;
-    BeginPaint(hwnd, &ps);
+    CCPaintCycle cycle(hwnd);
     bool latched = CCGetSlot(hwnd, CC09_SLOT_LATCH) == 1;
-    bool gone = CCGetSlot(hwnd, CC09_SLOT_HOLD) != 2 && CCGetSlot(hwnd, CC09_SLOT_STATE) == 2;
+    bool gone = Gone(hwnd);
     if (!IsWindowEnabled(hwnd)) {
         Draw(kind->drawDisabled, hwnd);
     } else if (kind->oneLook) {
@@ -188,7 +193,6 @@ void CC09Press_Paint(HWND hwnd, const CC09PressKind *kind)
     } else {
         CC09Press_End(hwnd, kind);
     }
-    EndPaint(hwnd, &ps);
 }
 
 bool CC09Press_Message(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
@@ -211,7 +215,7 @@ bool CC09Press_Message(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
     case WM_ENABLE:
         CCSetSlot(hwnd, 2, wParam ? 1 : 0);
         if (wParam) {
-            CCRepaint(hwnd);
+            CCRepaintNow(hwnd, true, false);
         } else {
             Draw(kind->drawDisabled, hwnd);
             Draw(kind->letGo, hwnd);  // a disabled control acts on no press

@@ -85,10 +85,10 @@ void CC09Press_Up(HWND hwnd, LPARAM lParam, const CC09PressKind *kind);
 // client area invalidated without erasing (and updated if the kind asks; a
 // one-look kind repaints nothing).
 void CC09Press_End(HWND hwnd, const CC09PressKind *kind);
-// WM_PAINT: BeginPaint; disabled: disabled look; no latch: normal look; hold
-// mode 2 or the pointer not gone: pressed look; else the end of the press;
-// EndPaint. A one-look kind draws its normal look and then ends a press whose
-// pointer left in hold mode 1. The looks draw on a DC of their own.
+// WM_PAINT, within the paint cycle (CCPaintCycle): disabled: disabled look; no
+// latch: normal look; hold mode 2 or the pointer not gone: pressed look; else
+// the end of the press. A one-look kind draws its normal look and then ends a
+// press whose pointer left in hold mode 1. The looks draw on a DC of their own.
 void CC09Press_Paint(HWND hwnd, const CC09PressKind *kind);
 
 // Handles WM_PAINT, WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, WM_MOUSEMOVE,

@@ -132,7 +132,7 @@ static void CCdualled_SetText(HWND hwnd, const char *text)
     CC09_ReadFields(hwnd, &old);
     if (label[0] == '/') {
         CCParseOptions(hwnd, label);
-        CCRepaint(hwnd);
+        CCRepaintNow(hwnd, true, false);
         return;
     }
     bool drawn = (CCGetSlot(hwnd, 3) & 0xF) == 0 && DrawLabelChange(hwnd, old, label);

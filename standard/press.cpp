@@ -3,18 +3,6 @@
 #include "ccsurface.h"
 #include "std_frame.h"
 
-// At once only where the window system's repaint would draw the same: the window
-// is shown, is painted by this library's procedure alone (not subclassed) and has
-// no child windows to repaint after it.
-void CCRepaintNow(HWND hwnd, bool update)
-{
-    if (!hwnd || !IsWindow(hwnd)) return;
-    bool ours = (WNDPROC)GetWindowLongPtrA(hwnd, GWLP_WNDPROC) == VEK_CC_WndFn;
-    if (ours && IsWindowVisible(hwnd) && !GetWindow(hwnd, GW_CHILD) && CCPaintNow(hwnd, VEK_CC_WndFn)) return;
-    InvalidateRect(hwnd, nullptr, FALSE);
-    if (update) UpdateWindow(hwnd);
-}
-
 void CCPress_Reset(void)
 {
     PressState = 0;

@@ -3,6 +3,7 @@
 #define PRESS_H
 
 #include <windows.h>
+#include "ccsurface.h"  // CCRepaintNow: the repaint that ends a press or a drag step
 #include "ccguards.h"
 
 // Per-kind differences of press tracking.
@@ -16,11 +17,6 @@ struct CCPressKind {
     int inset;
 };
 
-// The repaint that ends a press or a drag step: what WM_PAINT would draw, drawn
-// at once on a window DC (CCPaintNow) when the window is visible, not subclassed
-// and has no child windows; otherwise invalidated without erasing and, with
-// update, updated now.
-void CCRepaintNow(HWND hwnd, bool update = true);
 // PressState = 0, PressWindow = none (creation of several kinds).
 void CCPress_Reset(void);
 // Button down: capture, PressWindow = hwnd, PressState = 1.

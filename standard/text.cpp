@@ -37,12 +37,12 @@ static void CCtext_Draw(HDC dc, HWND hwnd, LONG panel, LONG ink, LONG outline)
 static void CCtext_Paint(HWND hwnd)
 {
     PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd, &ps);
+    HDC dc = CCBeginPaint(hwnd, &ps);
     if (dc) {
         const LONG *s = CCSlotView(hwnd);
         CCtext_Draw(dc, hwnd, s[SLOT_PANEL], s[SLOT_INK], s[SLOT_OUTLINE]);
     }
-    EndPaint(hwnd, &ps);
+    CCEndPaint(hwnd, &ps);
 }
 
 static void CCtext_DrawDisabled(HWND hwnd)
@@ -194,7 +194,7 @@ static void CCid_DrawText(HDC dc, int W, int H, LONG ink, LONG bk, const char *t
 static void CCid_Paint(HWND hwnd)
 {
     PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd, &ps);
+    HDC dc = CCBeginPaint(hwnd, &ps);
     const LONG *s = CCSlotView(hwnd);
     int W = s[SLOT_W], H = s[SLOT_H];
     if (dc && W > 0 && H > 0) {
@@ -207,7 +207,7 @@ static void CCid_Paint(HWND hwnd)
         CCid_DrawText(to, W, H, s[SLOT_INK], s[SLOT_PANEL], text);
         if (mem.ok()) BitBlt(dc, 0, 0, W, H, mem.dc, 0, 0, SRCCOPY);
     }
-    EndPaint(hwnd, &ps);
+    CCEndPaint(hwnd, &ps);
 }
 
 LRESULT CCid_Msg(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
@@ -232,7 +232,8 @@ LRESULT CCid_Msg(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_SETTEXT: {
         const char *text = lParam ? (const char *)lParam : "";
         if (!CCParseOptions(hwnd, text)) DefWindowProcA(hwnd, WM_SETTEXT, 0, (LPARAM)text);
-        InvalidateRect(hwnd, nullptr, FALSE);
+        // Shown at once where the next paint would draw the same; else left to it.
+        CCRepaintNow(hwnd, false);
         return lParam ? lParam : TRUE;
     }
     case WM_PAINT:
