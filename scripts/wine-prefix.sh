@@ -7,9 +7,10 @@
 #                                (default null: no display needed), each step
 #                                bounded, redone when one does not finish; marks
 #                                it finished with .cc-ready
+#   cc_copy_prefix BASE DIR      makes DIR a copy of the finished prefix BASE
 #   cc_prefix_fault DIR BITS     prints why DIR is no usable prefix for programs
 #                                of that word size (nothing when it is usable)
-# Wine's own files of a prefix and the marker of a finished one.
+# Files every finished prefix has.
 cc_prefix_parts="system.reg user.reg drive_c/windows/system32"
 
 # Stops the server and the clients it left behind (under qemu's emulation a
@@ -30,7 +31,7 @@ cc_create_prefix() {
         mkdir -p "$WINEPREFIX" || return 1
         if WINEDLLOVERRIDES="mscoree,mshtml=" timeout 240 $wine wineboot -i >/dev/null 2>&1 &&
            timeout 120 $wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d "${1:-null}" /f >/dev/null 2>&1 &&
-           timeout 120 wineserver -w; then
+           timeout 120 wineserver -w && [ -f "$WINEPREFIX/system.reg" ]; then
             touch "$WINEPREFIX/.cc-ready"
             return 0
         fi
@@ -40,6 +41,16 @@ cc_create_prefix() {
         rm -rf "$WINEPREFIX"
     done
     return 1
+}
+
+# The system folders' program files (half a gigabyte each, never written;
+# syswow64 in a 64-bit prefix) are shared as hard links; every other file is a
+# copy of its own.
+cc_copy_prefix() {
+    rm -rf "$2"
+    cp -al "$1" "$2" &&
+    find "$2" -type f ! -path "$2/drive_c/windows/system32/*" ! -path "$2/drive_c/windows/syswow64/*" |
+        while IFS= read -r f; do cp -p "$f" "$f.cc" && mv -f "$f.cc" "$f"; done
 }
 
 # A prefix Wine would refuse, or would stop in with a message of its own.

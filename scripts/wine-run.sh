@@ -21,7 +21,7 @@ case $bits in
 esac
 # (A 32-bit run drops a WINELOADER inherited from a 64-bit caller: Wine would
 # start the program's children with it.)
-# cc_stop_prefix, cc_create_prefix: shared with the panel runner.
+# cc_stop_prefix, cc_create_prefix, cc_copy_prefix: shared with the panel runner.
 . "@CMAKE_SOURCE_DIR@/scripts/wine-prefix.sh"
 [ "${1:-}" = --stop ] && { cc_stop_prefix; exit 0; }
 # The settings for running the build's programs by hand or from a script:
@@ -43,15 +43,8 @@ if [ ! -f "$WINEPREFIX/.cc-ready" ]; then
         fi
         if [ ! -f "$WINEPREFIX/.cc-ready" ] && [ -f "$base/.cc-ready" ]; then
             cc_stop_prefix
-            rm -rf "$WINEPREFIX" "$WINEPREFIX.part"
-            # The system folders' program files (half a gigabyte each, never
-            # written; syswow64 in a 64-bit prefix) are shared as hard links;
-            # every other file is a copy of its own.
-            cp -al "$base" "$WINEPREFIX.part" &&
-            find "$WINEPREFIX.part" -type f ! -path "$WINEPREFIX.part/drive_c/windows/system32/*" \
-                ! -path "$WINEPREFIX.part/drive_c/windows/syswow64/*" |
-                while IFS= read -r f; do cp -p "$f" "$f.cc" && mv -f "$f.cc" "$f"; done &&
-            mv "$WINEPREFIX.part" "$WINEPREFIX"
+            rm -rf "$WINEPREFIX"
+            cc_copy_prefix "$base" "$WINEPREFIX.part" && mv "$WINEPREFIX.part" "$WINEPREFIX"
         fi
     ) 9>"$here/.wine-prefix.lock"
 fi

@@ -70,14 +70,43 @@ case $wine in
 *) command -v "$wine" >/dev/null || fault "Wine ($wine) is not installed (the $bits-bit ccpanel needs it)" ;;
 esac
 
-# The prefix. Its lock (fd 9) is held while the prefix is made and, headless,
-# for the whole run; Wine's processes get none of it (9>&-), or a server left
-# running would keep it.
+# The prefix. ccpanel's own are made under a lock each (fd 9: the null
+# driver's, fd 8: the X11 driver's, a copy of the first), held while one is made
+# and, headless, for the whole run; Wine's processes get none of them (8>&-
+# 9>&-), or a server left running would keep them.
+lock() {  # fd prefix
+    eval "exec $1>\"\$2.lock\"" || fault "cannot write in $cache (set XDG_CACHE_HOME or WINEPREFIX)"
+    flock -n "$1" && return
+    echo "ccpanel: waiting for another ccpanel run in $2" >&2
+    flock -w 1200 "$1" || fault "another ccpanel run has held $2 for 20 minutes; if none is running, remove it with: rm -rf '$2'"
+}
+usable() {  # prefix: stops with the reason when it is not
+    why=$(cc_prefix_fault "$1" "$bits")
+    [ -z "$why" ] && [ ! -f "$1/.cc-ready" ] && why="is half made (it has no .cc-ready)"
+    [ -z "$why" ] || fault "the Wine prefix $1 $why; remove it with: rm -rf '$1'"
+}
+# Made under another name and renamed when finished: a folder of that name is
+# always whole, and a creation that was stopped is redone.
+make_prefix() {  # prefix [base]: with the null driver, or a copy of base with the X11 driver
+    echo "ccpanel: making a Wine prefix for ccpanel in $1 (once)" >&2
+    rm -rf "$1.part"
+    if [ $# -eq 1 ]; then
+        (WINEPREFIX=$1.part WINEARCH=win$bits WINEDEBUG=-all; export WINEPREFIX WINEARCH WINEDEBUG
+         cc_create_prefix null 8>&- 9>&-)
+    else
+        cc_copy_prefix "$2" "$1.part" &&
+        (WINEPREFIX=$1.part WINEDEBUG=-all; export WINEPREFIX WINEDEBUG
+         timeout 120 $wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d x11 /f >/dev/null 2>&1 8>&- 9>&- &&
+         timeout 120 wineserver -w 8>&- 9>&-)
+    fi && mv "$1.part" "$1" && return
+    rm -rf "$1.part"
+    fault "Wine could not make the prefix $1 (is Wine for $bits-bit programs installed?)"
+}
 if [ -n "${WINEPREFIX:-}" ]; then
-    remove="unset WINEPREFIX to use ccpanel's own prefix"
+    cache=
     if [ -e "$WINEPREFIX" ]; then
         why=$(cc_prefix_fault "$WINEPREFIX" "$bits")
-        [ -z "$why" ] || fault "the Wine prefix $WINEPREFIX (WINEPREFIX) $why; $remove"
+        [ -z "$why" ] || fault "the Wine prefix $WINEPREFIX (WINEPREFIX) $why; unset WINEPREFIX to use ccpanel's own"
     fi
 else
     cache=${XDG_CACHE_HOME:-}
@@ -85,33 +114,28 @@ else
                              cache=$HOME/.cache ;; esac
     cache=$cache/kerv-cc
     unset WINEARCH   # the prefix's own
-    mkdir -p "$cache" 2>/dev/null && [ -w "$cache" ] || fault "cannot write in $cache, where ccpanel keeps its Wine prefix (set XDG_CACHE_HOME or WINEPREFIX)"
-    WINEPREFIX=$cache/wine$bits${interactive:+-x11}
+    mkdir -p "$cache" 2>/dev/null && [ -w "$cache" ] ||
+        fault "cannot write in $cache, where ccpanel keeps its Wine prefix (set XDG_CACHE_HOME or WINEPREFIX)"
+    base=$cache/wine$bits
+    if [ -n "${interactive:-}" ]; then
+        WINEPREFIX=$base-x11
+        lock 8 "$WINEPREFIX"
+        if [ ! -e "$WINEPREFIX" ]; then
+            lock 9 "$base"
+            [ -e "$base" ] || make_prefix "$base"
+            usable "$base"
+            make_prefix "$WINEPREFIX" "$base"
+            flock -u 9
+        fi
+        usable "$WINEPREFIX"
+        flock -u 8
+    else
+        WINEPREFIX=$base
+        lock 9 "$WINEPREFIX"
+        [ -e "$WINEPREFIX" ] || make_prefix "$WINEPREFIX"
+        usable "$WINEPREFIX"
+    fi
     export WINEPREFIX
-    remove="remove it with: rm -rf '$WINEPREFIX'"
-    exec 9>"$WINEPREFIX.lock" || fault "cannot write in $cache (set XDG_CACHE_HOME or WINEPREFIX)"
-    if ! flock -n 9; then
-        echo "ccpanel: waiting for another ccpanel run in $WINEPREFIX" >&2
-        flock -w 1200 9 || fault "another ccpanel run has held $WINEPREFIX for 20 minutes; if none is running, $remove"
-    fi
-    if [ ! -e "$WINEPREFIX" ]; then
-        # Made under another name and renamed when finished: a folder of that
-        # name is always whole, and a creation that was stopped is redone.
-        echo "ccpanel: making a Wine prefix for ccpanel in $WINEPREFIX (once)" >&2
-        driver=null
-        [ -n "${interactive:-}" ] && driver=x11
-        arch=win32
-        [ "$bits" = 64 ] && arch=win64
-        rm -rf "$WINEPREFIX.part"
-        (WINEPREFIX=$WINEPREFIX.part WINEARCH=$arch WINEDEBUG=-all; export WINEARCH WINEDEBUG
-         cc_create_prefix $driver 9>&-) &&
-            mv "$WINEPREFIX.part" "$WINEPREFIX" ||
-            fault "Wine could not make the prefix $WINEPREFIX.part (is Wine for $bits-bit programs installed?)"
-    fi
-    why=$(cc_prefix_fault "$WINEPREFIX" "$bits")
-    [ -z "$why" ] && [ ! -f "$WINEPREFIX/.cc-ready" ] && why="is half made (it has no .cc-ready)"
-    [ -z "$why" ] || fault "the Wine prefix $WINEPREFIX $why; $remove"
-    [ -n "${interactive:-}" ] && flock -u 9
 fi
 if [ -n "${interactive:-}" ] && grep -qix '"Graphics"="null"' "$WINEPREFIX/user.reg" 2>/dev/null; then
     echo "ccpanel: --interactive needs a display and the Wine prefix $WINEPREFIX has the null graphics driver (unset WINEPREFIX)" >&2
@@ -148,17 +172,19 @@ set -- --module "$(winpath "$work/panel.dll")" --source "$panel"
 limit=${CCPANEL_TIMEOUT:-300}
 [ -n "${interactive:-}" ] && limit=${CCPANEL_TIMEOUT:-3600}
 if [ -n "${interactive:-}" ]; then
-    timeout --foreground "$limit" $wine "$here/ccpanel.exe" "$@" 9>&-
+    timeout --foreground "$limit" $wine "$here/ccpanel.exe" "$@" 8>&- 9>&-
     rc=$?
 else
-    timeout --foreground "$limit" $wine "$here/ccpanel.exe" "$@" >"$work/out.txt" 2>"$work/err.txt" 9>&-
+    timeout --foreground "$limit" $wine "$here/ccpanel.exe" "$@" >"$work/out.txt" 2>"$work/err.txt" 8>&- 9>&-
     rc=$?
     tr -d '\r' <"$work/out.txt"
     tr -d '\r' <"$work/err.txt" >&2
 fi
 if [ $rc -eq 124 ]; then
-    [ -n "${cache:-}" ] && cc_stop_prefix 9>&-
+    [ -n "$cache" ] && cc_stop_prefix 8>&- 9>&-
     [ -n "${interactive:-}" ] && fault "the session ended after $limit s (CCPANEL_TIMEOUT)"
+    remove="remove it with: rm -rf '$WINEPREFIX'"
+    [ -n "$cache" ] || remove="unset WINEPREFIX to use ccpanel's own"
     fault "Wine did not finish within $limit s in the prefix $WINEPREFIX (CCPANEL_TIMEOUT); if it is broken, $remove"
 fi
 exit $rc
