@@ -1,6 +1,6 @@
 // The cause of a failed dialog creation, tried part by part in the order the
-// system makes a dialog: any window at all, the menu, the dialog's class, each
-// control's class, each control.
+// system makes a dialog: any window at all, the dialog's class, each control's
+// class, each control.
 #include "dialog_fault.h"
 
 #include "cckit.h"
@@ -58,9 +58,6 @@ DialogFault DialogFault_Find(HMODULE module, LPCSTR name, DWORD error, bool inte
     if (!bytes || !DialogTemplate_Read(bytes, SizeofResource(module, found), &t))
         return {2, "the template is cut short or malformed"};
 
-    if (!t.menu.none() && !FindResourceA(module, t.menu.text.empty() ? MAKEINTRESOURCEA(t.menu.ord) : t.menu.text.c_str(),
-                                         RT_MENU))
-        return {2, "its menu " + Show(t.menu) + " is not in the template"};
     if (!t.cls.none() && !Registered(module, t.cls))
         return {2, "its own class " + Show(t.cls) + " is not registered"};
     for (const TemplateItem &it : t.items)

@@ -1,7 +1,7 @@
 // Why a dialog could not be created, found after the fact: no graphics driver
 // (no window at all can be made), a class the template names that is not
-// registered, a menu it names that is not there, a control that refuses its
-// creation, or else the dialog's own window.
+// registered, a control that refuses its creation, or else the dialog's own
+// window.
 #ifndef PANEL_DIALOG_FAULT_H
 #define PANEL_DIALOG_FAULT_H
 
