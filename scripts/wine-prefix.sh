@@ -9,7 +9,8 @@
 #                                it finished with .cc-ready
 #   cc_copy_prefix BASE DIR      makes DIR a copy of the finished prefix BASE
 #   cc_prefix_fault DIR BITS     prints why DIR is no usable prefix for programs
-#                                of that word size (nothing when it is usable)
+#                                of that word size (nothing when it is usable,
+#                                or empty)
 # Files every finished prefix has.
 cc_prefix_parts="system.reg user.reg drive_c/windows/system32"
 
@@ -57,6 +58,7 @@ cc_copy_prefix() {
 cc_prefix_fault() {
     [ -d "$1" ] || { echo "is not a folder"; return; }
     [ -O "$1" ] || { echo "belongs to another user"; return; }
+    [ -n "$(ls -A "$1")" ] || return   # empty: Wine makes a prefix there
     for f in $cc_prefix_parts; do
         [ -e "$1/$f" ] || { echo "is half made (it has no $f)"; return; }
     done

@@ -94,6 +94,8 @@ make_prefix() {  # prefix [base]: with the null driver, or a copy of base with t
         (WINEPREFIX=$1.part WINEARCH=win$bits WINEDEBUG=-all; export WINEPREFIX WINEARCH WINEDEBUG
          cc_create_prefix null 8>&- 9>&-)
     else
+        # (the server of a run that just ended may still be saving the registry)
+        (WINEPREFIX=$2; export WINEPREFIX; timeout 30 wineserver -w 8>&- 9>&-)
         cc_copy_prefix "$2" "$1.part" &&
         (WINEPREFIX=$1.part WINEDEBUG=-all; export WINEPREFIX WINEDEBUG
          timeout 120 $wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d x11 /f >/dev/null 2>&1 8>&- 9>&- &&
