@@ -67,7 +67,7 @@ DialogFault DialogFault_Find(HMODULE module, LPCSTR name, DWORD error, bool inte
 
     // Each control made on its own, on a hidden window, as the dialog would.
     HWND host = CreateWindowExA(0, "Static", "", WS_POPUP, 0, 0, 400, 300, nullptr, nullptr, nullptr, nullptr);
-    for (const TemplateItem &it : t.items) {
+    for (const TemplateItem &it : host ? t.items : std::vector<TemplateItem>()) {
         SetLastError(0);
         HWND c = CreateWindowExA(it.exStyle, ClassOf(it.cls), it.title.text.c_str(), (it.style | WS_CHILD) & ~WS_VISIBLE,
                                  it.x, it.y, it.cx, it.cy, host, (HMENU)(UINT_PTR)it.id, module, (LPVOID)it.data);
@@ -80,7 +80,7 @@ DialogFault DialogFault_Find(HMODULE module, LPCSTR name, DWORD error, bool inte
         return {2, "control " + std::to_string(it.id) + " of class " + Show(it.cls) + " refused its creation (error " +
                        std::to_string(err) + ")"};
     }
-    DestroyWindow(host);
-    return {3, "the dialog's own window failed (error " + std::to_string(error) +
-                   ") though its classes are registered and each control can be made"};
+    if (host) DestroyWindow(host);
+    return {3, "the dialog's own window or its dialog procedure failed (error " + std::to_string(error) +
+                   "): its classes are registered and each control can be made"};
 }
