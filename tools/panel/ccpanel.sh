@@ -10,8 +10,8 @@
 # the first run in ${XDG_CACHE_HOME:-$HOME/.cache}/kerv-cc: wine32 or wine64
 # (the word size of ccpanel.exe) with Wine's null graphics driver, so that no
 # display is needed, and wine32-x11 or wine64-x11 for --interactive, which uses
-# the display in DISPLAY. Headless runs in ccpanel's own prefix take turns (their
-# mouse input would reach each other's panels).
+# the display in DISPLAY. Headless runs in one prefix take turns (their mouse
+# input would reach each other's panels).
 # Environment: CCPANEL_WINE (default: Wine's loader of ccpanel.exe's word size,
 # `wine` for 32-bit, the 64-bit loader wine64 for 64-bit), CCPANEL_INCLUDE
 # (kerv_cc.h's folder), CCPANEL_TIMEOUT (seconds a run may take, default 300;
@@ -72,13 +72,13 @@ esac
 
 # The prefix. ccpanel's own are made under a lock each (fd 9: the null
 # driver's, fd 8: the X11 driver's, a copy of the first), held while one is made
-# and, headless, for the whole run; Wine's processes get none of them (8>&-
-# 9>&-), or a server left running would keep them.
-lock() {  # fd prefix
-    eval "exec $1>\"\$2.lock\"" || fault "cannot write in $cache (set XDG_CACHE_HOME or WINEPREFIX)"
+# and, headless, for the whole run (in WINEPREFIX too); Wine's processes get
+# none of them (8>&- 9>&-), or a server left running would keep them.
+lock() {  # fd prefix lock-file
+    eval "exec $1>\"\$3\"" || fault "cannot write $3"
     flock -n "$1" && return
     echo "ccpanel: waiting for another ccpanel run in $2" >&2
-    flock -w 1200 "$1" || fault "another ccpanel run has held $2 for 20 minutes; if none is running, remove it with: rm -rf '$2'"
+    flock -w 1200 "$1" || fault "another ccpanel run has held $2 for 20 minutes (the lock $3)"
 }
 usable() {  # prefix: stops with the reason when it is not
     why=$(cc_prefix_fault "$1" "$bits")
@@ -109,6 +109,8 @@ if [ -n "${WINEPREFIX:-}" ]; then
     if [ -e "$WINEPREFIX" ]; then
         why=$(cc_prefix_fault "$WINEPREFIX" "$bits")
         [ -z "$why" ] || fault "the Wine prefix $WINEPREFIX (WINEPREFIX) $why; unset WINEPREFIX to use ccpanel's own"
+        # Headless runs take turns here too (the lock inside the prefix).
+        [ -n "${interactive:-}" ] || [ ! -d "$WINEPREFIX" ] || lock 9 "$WINEPREFIX" "$WINEPREFIX/.ccpanel.lock"
     fi
 else
     cache=${XDG_CACHE_HOME:-}
@@ -121,9 +123,9 @@ else
     base=$cache/wine$bits
     if [ -n "${interactive:-}" ]; then
         WINEPREFIX=$base-x11
-        lock 8 "$WINEPREFIX"
+        lock 8 "$WINEPREFIX" "$WINEPREFIX.lock"
         if [ ! -e "$WINEPREFIX" ]; then
-            lock 9 "$base"
+            lock 9 "$base" "$base.lock"
             [ -e "$base" ] || make_prefix "$base"
             usable "$base"
             make_prefix "$WINEPREFIX" "$base"
@@ -133,7 +135,7 @@ else
         flock -u 8
     else
         WINEPREFIX=$base
-        lock 9 "$WINEPREFIX"
+        lock 9 "$WINEPREFIX" "$WINEPREFIX.lock"
         [ -e "$WINEPREFIX" ] || make_prefix "$WINEPREFIX"
         usable "$WINEPREFIX"
     fi
