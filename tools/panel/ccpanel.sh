@@ -182,7 +182,9 @@ else
     timeout --foreground "$limit" $wine "$here/ccpanel.exe" "$@" >"$work/out.txt" 2>"$work/err.txt" 8>&- 9>&-
     rc=$?
     tr -d '\r' <"$work/out.txt"
-    tr -d '\r' <"$work/err.txt" >&2
+    # (Wine's helper processes under qemu's emulation now and then die on
+    # their way out, which qemu reports; the run's status tells of its own.)
+    tr -d '\r' <"$work/err.txt" | grep -v '^qemu: uncaught target signal' >&2
 fi
 if [ $rc -eq 124 ]; then
     [ -n "$cache" ] && cc_stop_prefix 8>&- 9>&-
