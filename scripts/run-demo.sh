@@ -5,8 +5,9 @@
 # Headless (default): Wine's null driver, the scripted tour, screenshot in
 # <build>/demo/panel.png. With --interactive: the display in DISPLAY, through
 # Wine's X11 driver in a prefix of its own (<build>/wine-x11, a copy of the
-# build's prefix). DEMO_TIMEOUT bounds an interactive session (seconds,
-# default 3600).
+# build's prefix); without a display that can be opened it says so and exits
+# with status 2. DEMO_TIMEOUT bounds an interactive session (seconds, default
+# 3600).
 set -e
 build=build
 case "${1:-}" in
@@ -19,7 +20,13 @@ interactive=no
 for a in "$@"; do [ "$a" = "--interactive" ] && interactive=yes; done
 
 if [ $interactive = yes ]; then
-    [ -n "$DISPLAY" ] || { echo "run-demo.sh: --interactive needs a display (DISPLAY)" >&2; exit 1; }
+    [ -n "${DISPLAY:-}" ] ||
+        { echo "run-demo.sh: --interactive needs a display and DISPLAY is not set (without it the demo runs headless)" >&2; exit 2; }
+    # Wine's X11 driver with a display it cannot open makes no window at all.
+    if command -v xdotool >/dev/null && ! timeout 20 xdotool getdisplaygeometry >/dev/null 2>&1; then
+        echo "run-demo.sh: --interactive needs a display and DISPLAY=$DISPLAY cannot be opened" >&2
+        exit 2
+    fi
     eval "$(WINEPREFIX=$build/wine-x11 "$build/wine-run.sh" --env)"
     if [ ! -f "$WINEPREFIX/.cc-x11-ready" ]; then   # a copy of the build's prefix, X11 driver
         "$build/wine-run.sh" --prepare || exit 1

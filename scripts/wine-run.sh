@@ -21,17 +21,9 @@ case $bits in
 esac
 # (A 32-bit run drops a WINELOADER inherited from a 64-bit caller: Wine would
 # start the program's children with it.)
-# Stops every process of the prefix: the server, and clients it left behind
-# (under qemu's emulation a client may outlive its server, stuck).
-stop_prefix() {
-    wineserver -k 2>/dev/null
-    for p in $(grep -lzx "WINEPREFIX=$WINEPREFIX" /proc/[0-9]*/environ 2>/dev/null | cut -d/ -f3); do
-        case $(readlink "/proc/$p/exe") in
-        */qemu-i386*|*/wine*) kill -9 "$p" 2>/dev/null ;;
-        esac
-    done
-}
-[ "${1:-}" = --stop ] && { stop_prefix; exit 0; }
+# cc_stop_prefix, cc_create_prefix, cc_copy_prefix: shared with the panel runner.
+. "@CMAKE_SOURCE_DIR@/scripts/wine-prefix.sh"
+[ "${1:-}" = --stop ] && { cc_stop_prefix; exit 0; }
 # The settings for running the build's programs by hand or from a script:
 #   eval "$(<build>/wine-run.sh --env)"; $wine program.exe
 if [ "${1:-}" = --env ]; then
@@ -40,24 +32,6 @@ if [ "${1:-}" = --env ]; then
     echo "wine=$wine cc_bits=$bits"
     exit 0
 fi
-# Creating a prefix now and then hangs in wineboot under emulation: each step
-# is bounded, and a creation that does not finish is thrown away and redone.
-create_prefix() {
-    for attempt in 1 2 3 4 5; do
-        mkdir -p "$WINEPREFIX"
-        if timeout 240 $wine wineboot -i >/dev/null 2>&1 &&
-           timeout 120 $wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1 &&
-           timeout 120 wineserver -w; then
-            touch "$WINEPREFIX/.cc-ready"
-            return 0
-        fi
-        echo "wine-run: creating $WINEPREFIX did not finish (attempt $attempt); starting again" >&2
-        stop_prefix
-        sleep 1
-        rm -rf "$WINEPREFIX"
-    done
-    return 1
-}
 # The build's other prefixes (demo, real input, panel runner) are copies of
 # its first one: one creation per build. Creations wait for each other.
 if [ ! -f "$WINEPREFIX/.cc-ready" ]; then
@@ -65,19 +39,12 @@ if [ ! -f "$WINEPREFIX/.cc-ready" ]; then
     (
         flock 9
         if [ ! -f "$base/.cc-ready" ]; then
-            (WINEPREFIX=$base; create_prefix)
+            (WINEPREFIX=$base; cc_create_prefix null)
         fi
         if [ ! -f "$WINEPREFIX/.cc-ready" ] && [ -f "$base/.cc-ready" ]; then
-            stop_prefix
-            rm -rf "$WINEPREFIX" "$WINEPREFIX.part"
-            # The system folders' program files (half a gigabyte each, never
-            # written; syswow64 in a 64-bit prefix) are shared as hard links;
-            # every other file is a copy of its own.
-            cp -al "$base" "$WINEPREFIX.part" &&
-            find "$WINEPREFIX.part" -type f ! -path "$WINEPREFIX.part/drive_c/windows/system32/*" \
-                ! -path "$WINEPREFIX.part/drive_c/windows/syswow64/*" |
-                while IFS= read -r f; do cp -p "$f" "$f.cc" && mv -f "$f.cc" "$f"; done &&
-            mv "$WINEPREFIX.part" "$WINEPREFIX"
+            cc_stop_prefix
+            rm -rf "$WINEPREFIX"
+            cc_copy_prefix "$base" "$WINEPREFIX.part" && mv "$WINEPREFIX.part" "$WINEPREFIX"
         fi
     ) 9>"$here/.wine-prefix.lock"
 fi

@@ -2,7 +2,8 @@
 # The panel runner end to end: the example panels run their scripts with every
 # expectation met and leave a screenshot; bad input (a template that does not
 # compile, a missing dialog, an id not on the panel, an unknown action, a
-# failed expectation, a missing installation or sibling) ends with a non-zero
+# failed expectation, a class the template names that is not registered, a
+# missing installation or sibling) ends with a non-zero
 # status and a line that names the file (and line) at fault.
 # The word size is the build's (wine-run.sh --env): ccpanel compiles templates
 # with the build's binutils and runs through the build's wine-run.sh, in a copy
@@ -55,6 +56,9 @@ check 2 "verb.txt:3: unknown action 'fly'" "$src/examples/panels/routing.rc" --s
 printf 'click 401\nexpect 402\n' >wrong.txt
 check 1 "wrong.txt:2: FAILED expect: expected \[402\], got \[401\]" "$src/examples/panels/routing.rc" --script wrong.txt
 check 2 "missing.rc: no such template" missing.rc
+# A dialog that cannot be made: the part of the template at fault named.
+printf 'P DIALOG 0, 0, 90, 30\nBEGIN\n  CONTROL "x", 101, "VEK_CC_Buton", 0x40000000, 4, 4, 40, 12\nEND\n' >typo.rc
+check 2 'control 101: class "VEK_CC_BUTON" is not registered' typo.rc
 mkdir -p empty
 CC_ROOT="Z:$(printf '%s' "$out/empty" | tr / '\\')" CC_SYSTEM=none \
     check 3 "ccpanel: no installation at the system path" "$src/examples/panels/routing.rc"
@@ -63,5 +67,5 @@ mkdir -p solo/studio/windows/lib
 cp "$build/demo/install/studio/windows/lib/KERV_CC.DLL" solo/studio/windows/lib/
 CC_ROOT="Z:$(printf '%s' "$out/solo" | tr / '\\')" CC_SYSTEM=studio \
     check 3 "ccpanel: the special library (sibling of KERV_CC.DLL) is missing" "$src/examples/panels/talkback.rc"
-[ $failed -eq 0 ] && echo "panel_runner: 3 panels and 8 bad inputs as expected"
+[ $failed -eq 0 ] && echo "panel_runner: 3 panels and 9 bad inputs as expected"
 exit $failed

@@ -143,6 +143,12 @@ for b in $bits $obits; do
     grep -q '^sdkpanel: 7 notifications, as expected' "$out/log.txt" || fail "$b-bit: notifications"
 done
 
+# The example's run script: the program through the installed panel runner's Wine settings.
+(CCPANEL_WINE=$(wine_of $bits) WINEPREFIX=$(prefix_of $bits) sh "$src/examples/sdk_panel/run.sh" "$prefix" \
+    "$out/example$bits/sdkpanel.exe" </dev/null >"$out/run-script.txt" 2>&1) &&
+    grep -q '^sdkpanel: 7 notifications, as expected' "$out/run-script.txt" ||
+    { cat "$out/run-script.txt"; fail "examples/sdk_panel/run.sh did not run the $bits-bit program"; }
+
 # The other word size's libraries: the load fails, and the message says why.
 for b in $bits $obits; do
     if [ $b = 64 ]; then o=32; else o=64; fi

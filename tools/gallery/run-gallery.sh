@@ -10,7 +10,7 @@ mkdir -p "$docs" "$build/gallery"
 WINEPREFIX=$build/wine
 export WINEPREFIX
 "$build/wine-run.sh" --prepare || true   # creates the prefix once
-trap 'wineserver -k 2>/dev/null || true' EXIT
+trap '"$build/wine-run.sh" --stop' EXIT
 winpath() { printf 'Z:%s' "$1" | tr / '\\'; }
 CC_ROOT=$(winpath "$build/demo/install")
 CC_SYSTEM=studio

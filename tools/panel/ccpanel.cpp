@@ -4,7 +4,8 @@
 //   ccpanel.exe --module PANEL.DLL [--source PANEL.rc] [--dialog NAME]
 //               [--script FILE] [--png FILE] [--interactive]
 // Exit status: 0 all well, 1 an expectation failed, 2 bad input (arguments,
-// script, template, ids), 3 the installation could not be loaded.
+// script, template, ids) or --interactive without a display, 3 the
+// installation could not be loaded or Wine has no graphics driver.
 #include <windows.h>
 
 #include <stdarg.h>
@@ -16,6 +17,7 @@
 
 #include "cccapture.h"
 #include "cckit.h"
+#include "dialog_fault.h"
 #include "kerv_cc.h"
 #include "script.h"
 
@@ -241,6 +243,14 @@ int main(int argc, char **argv)
         }
     }
 
+    if (o.interactive) {  // before anything is loaded: the display is what is missing
+        DialogFault f = DialogFault_NoDriver(true);
+        if (f.status) {
+            fprintf(stderr, "ccpanel: %s\n", f.text.c_str());
+            return f.status;
+        }
+    }
+
     // The demo installation beside the program (a build), else the SDK tree the
     // program is installed in (<prefix>\bin, <prefix>\studio\windows\lib; 64-bit:
     // <prefix>\bin64, <prefix>\studio64\windows\lib).
@@ -273,11 +283,9 @@ int main(int argc, char **argv)
     }
     g_panel = CreateDialogParamA(panelModule, res, nullptr, PanelProc, 0);
     if (!g_panel) {
-        fprintf(stderr,
-                "%s: dialog %s could not be created (error %lu): a control class is not registered, is a sibling "
-                "library missing from the installation?\n",
-                o.source.c_str(), name.c_str(), (unsigned long)GetLastError());
-        return 3;
+        DialogFault f = DialogFault_Find(panelModule, res, GetLastError(), o.interactive);
+        fprintf(stderr, "%s: dialog %s could not be created: %s\n", o.source.c_str(), name.c_str(), f.text.c_str());
+        return f.status;
     }
     CCKit_SetDialog(g_panel);
     SetWindowPos(g_panel, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
