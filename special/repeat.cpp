@@ -25,18 +25,21 @@
 static void CCrepeat_Paint(HWND hwnd) { CCcombo_DrawFace(hwnd, false, false); }
 static void CCrepeat_DrawDown(HWND hwnd) { CCcombo_DrawFace(hwnd, true, false); }
 
-// Both timers stopped, each by the control's window and its constant id.
+// Both timers stopped, each by the control's window and its constant id: the
+// one the press waits for is the only one running (a timer that is not running
+// needs no stop; a stray tick stops its own).
 static void StopTimers(HWND hwnd)
 {
+    LONG phase = CCGetSlot(hwnd, REPEAT_SLOT_PHASE);
     CCSetSlot(hwnd, REPEAT_SLOT_PHASE, 0);
-    KillTimer(hwnd, REPEAT_TIMER);
-    KillTimer(hwnd, REPEAT_DELAY_TIMER);
+    if (phase == REPEAT_TIMER || phase == REPEAT_DELAY_TIMER) KillTimer(hwnd, (UINT_PTR)phase);
 }
 
-// A press taken or taken back: the repeats (re)start after the delay.
+// A press taken or taken back: the repeats (re)start after the delay (a running
+// delay starts again).
 static void StartDelay(HWND hwnd)
 {
-    KillTimer(hwnd, REPEAT_TIMER);
+    if (CCGetSlot(hwnd, REPEAT_SLOT_PHASE) == REPEAT_TIMER) KillTimer(hwnd, REPEAT_TIMER);
     CCSetSlot(hwnd, REPEAT_SLOT_PHASE, REPEAT_DELAY_TIMER);
     SetTimer(hwnd, REPEAT_DELAY_TIMER, REPEAT_DELAY_MS, nullptr);
 }
