@@ -117,14 +117,16 @@ void Ratio(char *out, size_t size, double value, double ref, const char *fmt)
 
 void PrintTable()
 {
-    printf("%-8s %-42s %12s %8s %8s %8s %6s\n", "group", "row", "median", "x stock", "x floor", "x before", "iqr%");
+    printf("%-8s %-42s %12s %8s %8s %8s %8s %6s\n", "group", "row", "median", "x stock", "x empty", "x floor",
+           "x before", "iqr%");
     for (const Row &r : Rows()) {
-        char stock[24], fl[24], before[24];
+        char stock[24], empty[24], fl[24], before[24];
         Ratio(stock, sizeof stock, r.value, r.stock, "%.2f");
+        Ratio(empty, sizeof empty, r.value, r.empty, "%.2f");
         Ratio(fl, sizeof fl, r.value, r.floor, "%.1f");
         Ratio(before, sizeof before, r.value, r.before, "%.2f");
-        printf("%-8s %-42s %9.2f %s %8s %8s %8s %6.0f%s\n", r.group.c_str(), r.name.c_str(), r.value, r.unit, stock,
-               fl, before, r.spread * 100, r.ok ? "" : "  FAILED");
+        printf("%-8s %-42s %9.2f %-3s %8s %8s %8s %8s %6.0f%s\n", r.group.c_str(), r.name.c_str(), r.value, r.unit,
+               stock, empty, fl, before, r.spread * 100, r.ok ? "" : "  FAILED");
     }
     fflush(stdout);
 }
@@ -136,14 +138,14 @@ int WriteCsv(const char *path)
 {
     FILE *f = fopen(path, "w");
     if (!f) return 0;
-    int lines = fprintf(f, "group,row,median,unit,ratio_stock,ratio_floor,ratio_before,iqr_pct,ok\n") > 0;
+    int lines = fprintf(f, "group,row,median,unit,ratio_stock,ratio_floor,ratio_before,iqr_pct,ok,ratio_empty\n") > 0;
     for (const Row &r : Rows()) {
         std::string name = r.name;
         for (char &c : name)
             if (c == ',' || c == '"') c = ';';
-        lines += fprintf(f, "%s,%s,%.3f,%s,%.3f,%.3f,%.3f,%.1f,%d\n", r.group.c_str(), name.c_str(), r.value, r.unit,
-                         Over(r.value, r.stock), Over(r.value, r.floor), Over(r.value, r.before), r.spread * 100,
-                         r.ok ? 1 : 0) > 0;
+        lines += fprintf(f, "%s,%s,%.3f,%s,%.3f,%.3f,%.3f,%.1f,%d,%.3f\n", r.group.c_str(), name.c_str(), r.value,
+                         r.unit, Over(r.value, r.stock), Over(r.value, r.floor), Over(r.value, r.before),
+                         r.spread * 100, r.ok ? 1 : 0, Over(r.value, r.empty)) > 0;
     }
     return fclose(f) == 0 ? lines : 0;
 }
@@ -235,6 +237,7 @@ int main(int argc, char **argv)
     }
     if (g_opt.countCalls) return 0;
     PrintTable();
+    if (!g_opt.only) PrintTargets();
     bool good = true;
     if (g_opt.csv) {
         int lines = WriteCsv(g_opt.csv);

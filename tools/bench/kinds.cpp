@@ -91,6 +91,7 @@ void Click(HWND hwnd, int x, int y)
 // Stock controls of the sizes the kinds use.
 struct Stock {
     HWND btn, stat, empty, trackV, trackH;
+    HWND emptyV, emptyH;  // empty windows of the faders' sizes
 };
 
 Stock MakeStock(HWND parent)
@@ -101,6 +102,8 @@ Stock MakeStock(HWND parent)
     s.empty = Child(parent, kEmptyClass, 0, "", 10, 60, 100, 40, 9005);
     s.trackV = Child(parent, TRACKBAR_CLASSA, TBS_VERT, "", 230, 10, 30, 150, 9003);
     s.trackH = Child(parent, TRACKBAR_CLASSA, TBS_HORZ, "", 270, 10, 150, 30, 9004);
+    s.emptyV = Child(parent, kEmptyClass, 0, "", 230, 170, 30, 150, 9006);
+    s.emptyH = Child(parent, kEmptyClass, 0, "", 270, 50, 150, 30, 9007);
     SendMessageA(s.trackV, TBM_SETRANGE, TRUE, MAKELPARAM(1, 100));
     SendMessageA(s.trackH, TBM_SETRANGE, TRUE, MAKELPARAM(1, 100));
     return s;
@@ -113,6 +116,8 @@ void DestroyStock(const Stock &s)
     DestroyWindow(s.empty);
     DestroyWindow(s.trackV);
     DestroyWindow(s.trackH);
+    DestroyWindow(s.emptyV);
+    DestroyWindow(s.emptyH);
 }
 
 // Operations of one measurement: the subject first, then its baseline twin (when
@@ -137,15 +142,16 @@ void RunStock(const Stock &s)
     Op fbo = fb.op(), fvo = fv.op(), fho = fh.op();
     bool ok = s.btn && s.stat && s.empty;
     Timing t = Measure({&pb, &ps, &pe, &fbo});
-    AddRow("paint", "stock BUTTON 100x40", t.us[0], {t.us[0], t.us[3]}, t.spread[0], ok);
-    AddRow("paint", "stock STATIC 100x40", t.us[1], {t.us[0], t.us[3]}, t.spread[1], ok);
-    AddRow("paint", "empty window paint 100x40", t.us[2], {t.us[0], t.us[3]}, t.spread[2], ok);
+    AddRow("paint", "stock BUTTON 100x40", t.us[0], {t.us[0], t.us[3], 0, t.us[2]}, t.spread[0], ok);
+    AddRow("paint", "stock STATIC 100x40", t.us[1], {t.us[0], t.us[3], 0, t.us[2]}, t.spread[1], ok);
+    AddRow("paint", "empty window paint 100x40", t.us[2], {t.us[0], t.us[3], 0, t.us[2]}, t.spread[2], ok);
     AddRow("paint", "floor BitBlt 100x40", t.us[3], {t.us[0], t.us[3]}, t.spread[3], ok);
     Op pv = [&](int) { Repaint(s.trackV); }, ph = [&](int) { Repaint(s.trackH); };
-    t = Measure({&pv, &fvo});
-    AddRow("paint", "stock trackbar 30x150", t.us[0], {t.us[0], t.us[1]}, t.spread[0], s.trackV != nullptr);
-    t = Measure({&ph, &fho});
-    AddRow("paint", "stock trackbar 150x30", t.us[0], {t.us[0], t.us[1]}, t.spread[0], s.trackH != nullptr);
+    Op pev = [&](int) { Repaint(s.emptyV); }, peh = [&](int) { Repaint(s.emptyH); };
+    t = Measure({&pv, &fvo, &pev});
+    AddRow("paint", "stock trackbar 30x150", t.us[0], {t.us[0], t.us[1], 0, t.us[2]}, t.spread[0], s.trackV != nullptr);
+    t = Measure({&ph, &fho, &peh});
+    AddRow("paint", "stock trackbar 150x30", t.us[0], {t.us[0], t.us[1], 0, t.us[2]}, t.spread[0], s.trackH != nullptr);
 }
 
 // Drag steps on a stock trackbar: each batch puts the thumb back in the middle
@@ -219,14 +225,16 @@ void RunKind(const Kind &k, HWND c, HWND cb, const Stock &s, const Op &stockText
 {
     bool fader = IsFader(k), vert = IsVertical(k);
     HWND stock = fader ? (vert ? s.trackV : s.trackH) : s.btn;
+    HWND empty = fader ? (vert ? s.emptyV : s.emptyH) : s.empty;
     CopyFloor fl(c, k.w, k.h);
     Op paint = [&](int) { Repaint(c); }, paintB = [&](int) { Repaint(cb); };
-    Op stockPaint = [&](int) { Repaint(stock); }, flo = fl.op();
+    Op stockPaint = [&](int) { Repaint(stock); }, flo = fl.op(), emptyPaint = [&](int) { Repaint(empty); };
     OpSet set;
     set.Add(&paint);
     int ib = set.Add(cb ? &paintB : nullptr), is = set.Add(&stockPaint), ifl = set.Add(&flo);
+    int ie = set.Add(&emptyPaint);
     Timing t = Measure(set.ops);
-    AddRow("paint", PaintName(k), t.us[0], {At(t, is), At(t, ifl), At(t, ib)}, t.spread[0], c != nullptr);
+    AddRow("paint", PaintName(k), t.us[0], {At(t, is), At(t, ifl), At(t, ib), At(t, ie)}, t.spread[0], c != nullptr);
     if (k.label2) {
         int last = 0, lastB = 0;
         Op label = LabelChange(c, k, &last), labelB = LabelChange(cb, k, &lastB);
@@ -396,16 +404,16 @@ void RunPanel(int n, bool costs)
     bool ok = panel && stock && empty;
     double ms = g_opt.countCalls ? 1 : 1000;  // a counting run carries mark numbers
     for (double &v : t.us) v /= ms;
-    RowRefs refs = {At(t, is), At(t, ie), At(t, ib)};
+    RowRefs refs = {At(t, is), 0, At(t, ib), At(t, ie)};
     AddRow("panel", PanelName(n, "controls"), t.us[0], refs, t.spread[0], ok, "ms");
-    AddRow("panel", PanelName(n, "stock controls"), At(t, is), {At(t, is), At(t, ie)}, t.spread[is], ok, "ms");
-    AddRow("panel", PanelName(n, "empty windows"), At(t, ie), {At(t, is), At(t, ie)}, t.spread[ie], ok, "ms");
+    AddRow("panel", PanelName(n, "stock controls"), At(t, is), {At(t, is), 0, 0, At(t, ie)}, t.spread[is], ok, "ms");
+    AddRow("panel", PanelName(n, "empty windows"), At(t, ie), {At(t, is), 0, 0, At(t, ie)}, t.spread[ie], ok, "ms");
     if (costs && !g_opt.countCalls) {
-        // x stock: against the stock controls; x floor: against empty windows.
-        AddRow("panel", PanelName(n, "controls: heap bytes per control"), ck.bytes, {cs.bytes, ce.bytes, cb.bytes}, 0,
-               ok, "B");
-        AddRow("panel", PanelName(n, "stock controls: heap bytes per control"), cs.bytes, {cs.bytes, ce.bytes}, 0,
-               ok, "B");
+        // x stock: against the stock controls; x empty: against empty windows.
+        AddRow("panel", PanelName(n, "controls: heap bytes per control"), ck.bytes,
+               {cs.bytes, 0, cb.bytes, ce.bytes}, 0, ok, "B");
+        AddRow("panel", PanelName(n, "stock controls: heap bytes per control"), cs.bytes, {cs.bytes, 0, 0, ce.bytes},
+               0, ok, "B");
         AddRow("panel", PanelName(n, "controls: GDI objects per control"), ck.objects, {}, 0, ok, "obj");
         AddRow("panel", PanelName(n, "stock controls: GDI objects per control"), cs.objects, {}, 0, ok, "obj");
     }

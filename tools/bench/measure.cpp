@@ -29,18 +29,22 @@ void Pump()
 namespace {
 
 struct Stats {
-    double median, spread;
+    double median, spread, worst;
 };
 
 Stats Summarise(std::vector<double> v)
 {
-    if (v.empty()) return {0, 0};
+    if (v.empty()) return {0, 0, 0};
     std::sort(v.begin(), v.end());
     size_t n = v.size();
     double med = n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
     double iqr = v[(3 * (n - 1)) / 4] - v[(n - 1) / 4];
-    return {med, med > 0 ? iqr / med : 0};
+    return {med, med > 0 ? iqr / med : 0, v.back()};
 }
+
+// A batch that took this many times its operation's median was disturbed.
+const double kDisturbed = 10;
+const int kAttempts = 3;
 
 int g_marks;
 
@@ -75,10 +79,28 @@ Timing MarkOps(const std::vector<const Op *> &ops)
 // on every other batch so that no operation always follows the same one. The
 // batch size is cut so that at least three batches fit in the time bound, and
 // batches stop once the bound is spent (after the third).
+static bool MeasureOnce(const std::vector<const Op *> &ops, double seconds, Timing *out);
+
 Timing Measure(const std::vector<const Op *> &ops, double seconds)
 {
     if (g_opt.countCalls) return MarkOps(ops);
     if (seconds <= 0) seconds = g_opt.seconds;
+    Timing t;
+    for (int attempt = 1; attempt <= kAttempts; attempt++) {
+        if (MeasureOnce(ops, seconds, &t)) return t;
+        // The smoke run times nothing: its figures are never reported.
+        if (g_opt.smoke) return t;
+        fprintf(stderr, "cc_bench: a batch took over %.0f times the median (attempt %d of %d)%s\n", kDisturbed,
+                attempt, kAttempts, attempt < kAttempts ? ": measuring again" : "");
+    }
+    fprintf(stderr, "cc_bench: the machine disturbed every attempt; no figures reported\n");
+    fflush(stderr);
+    ExitProcess(4);
+}
+
+// One interleaved measurement; false when a batch was disturbed.
+static bool MeasureOnce(const std::vector<const Op *> &ops, double seconds, Timing *out)
+{
     size_t n = ops.size();
     std::vector<int> rep(n, 0);
     double slowest = 0;
@@ -105,12 +127,15 @@ Timing Measure(const std::vector<const Op *> &ops, double seconds)
         if (batch >= 2 && Now() - start > seconds) break;
     }
     Timing t;
+    bool calm = true;
     for (size_t k = 0; k < n; k++) {
         Stats s = Summarise(perOp[k]);
         t.us.push_back(s.median);
         t.spread.push_back(s.spread);
+        if (s.median > 0 && s.worst > kDisturbed * s.median) calm = false;
     }
-    return t;
+    *out = t;
+    return calm;
 }
 
 std::vector<Row> &Rows()
@@ -125,13 +150,13 @@ void AddRow(const std::string &group, const std::string &name, double value, con
     if (g_opt.countCalls) {
         // Which row each mark measured; a reference is named after the row it served.
         printf("mark %d %s %s\n", (int)value, group.c_str(), name.c_str());
-        const double ref[3] = {refs.stock, refs.floor, refs.before};
-        const char *what[3] = {"stock", "floor", "before"};
-        for (int i = 0; i < 3; i++)
+        const double ref[4] = {refs.stock, refs.floor, refs.before, refs.empty};
+        const char *what[4] = {"stock", "floor", "before", "empty"};
+        for (int i = 0; i < 4; i++)
             if (ref[i] > 0 && ref[i] != value)
                 printf("mark %d %s %s (%s)\n", (int)ref[i], group.c_str(), name.c_str(), what[i]);
     }
-    Rows().push_back({group, name, value, unit, refs.stock, refs.floor, refs.before, spread, ok});
+    Rows().push_back({group, name, value, unit, refs.stock, refs.floor, refs.before, refs.empty, spread, ok});
 }
 
 bool Selected(const std::string &name) { return !g_opt.only || name.find(g_opt.only) != std::string::npos; }
