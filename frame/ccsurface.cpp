@@ -126,15 +126,16 @@ bool CCPaintNow(HWND hwnd, WNDPROC proc, bool withDC)
 {
     CCSurfaceSlot *s = ThreadSlot(true);
     if (!s || !hwnd || !proc) return false;
-    CCWindowDC win(withDC ? hwnd : nullptr);
-    if (withDC && !win.dc) return false;
+    HDC dc = withDC ? GetDC(hwnd) : nullptr;
+    if (withDC && !dc) return false;
     HWND prevWnd = s->nowWnd;  // a paint at once nested in another
     HDC prevDC = s->nowDC;
     s->nowWnd = hwnd;
-    s->nowDC = win.dc;
+    s->nowDC = dc;
     proc(hwnd, WM_PAINT, 0, 0);
     s->nowWnd = prevWnd;
     s->nowDC = prevDC;
+    if (dc) ReleaseDC(hwnd, dc);
     return true;
 }
 
