@@ -223,7 +223,10 @@ size_t CCNameAppend(char *out, size_t size, size_t len, const char *text, size_t
     while (i < end && (text[i] == ' ' || text[i] == '|')) i++;
     while (end > i && (text[end - 1] == ' ' || text[end - 1] == '|')) end--;
     if (i == end) return len;
-    if (len > 0 && len < size - 1) out[len++] = ' ';
+    if (len > 0) {
+        if (len + 1 >= size - 1) return len;  // no room for the space and a character
+        out[len++] = ' ';
+    }
     for (; i < end && len < size - 1; i++) {
         if (text[i] == '|') {
             if (out[len - 1] != ' ') out[len++] = ' ';
