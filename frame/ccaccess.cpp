@@ -629,8 +629,18 @@ bool Before(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LONG style, LRESU
         return true;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-        // A mouse press ends a press held by the Space key first.
-        if (s_keyPress) EndKeyPress();
+        // A mouse press ends a press held by the Space key first. The held
+        // control has the capture: a press outside it was meant for elsewhere.
+        if (HWND held = s_keyPress) {
+            EndKeyPress();
+            RECT rc = {0, 0, 0, 0};
+            GetClientRect(hwnd, &rc);
+            POINT pt = {(short)LOWORD(lParam), (short)HIWORD(lParam)};
+            if (held == hwnd && !PtInRect(&rc, pt)) {
+                *result = 0;
+                return true;
+            }
+        }
         if (HasTabStop(style) && GetFocus() != hwnd && IsWindow(hwnd)) SetFocus(hwnd);
         return false;
     default:

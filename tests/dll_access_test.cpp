@@ -460,6 +460,16 @@ TEST(Keyboard, IgnoredWhileTheMouseHoldsAnotherPress)
     CCT_Send(other, WM_LBUTTONUP, 5, 5, 0);
     EXPECT_EQ(CCT_Commands(), (std::vector<CCTMsg>{CCT_Cmd(b), CCT_Cmd(other)}));
     EXPECT_TRUE(Keys(b, {{WM_KEYUP, VK_SPACE}}).empty());
+    // The control held by Space has the capture: a click elsewhere reaches it
+    // first, ends the keyboard press and is no click on it.
+    Keys(b, {{WM_KEYDOWN, VK_SPACE}});
+    EXPECT_EQ(GetCapture(), (HWND)b);
+    CCT_ClearLog();
+    POINT away = CCT_Screen(b, 100, 200);
+    EXPECT_EQ(CCT_Route(WM_LBUTTONDOWN, away.x, away.y, MK_LBUTTON), (HWND)b);
+    EXPECT_EQ(GetCapture(), nullptr);
+    CCT_Route(WM_LBUTTONUP, away.x, away.y, 0);
+    EXPECT_EQ(CCT_Commands(), (std::vector<CCTMsg>{CCT_Cmd(b)}));
 }
 
 // The focus cue: a clicked WS_TABSTOP control takes the focus; the cue shows
