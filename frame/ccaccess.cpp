@@ -411,10 +411,10 @@ LRESULT GetObject(HWND hwnd, WPARAM wParam, LPARAM lParam)
 
 // What events compare: the shown name, the press and the value.
 struct Snapshot {
-    bool pressed;
-    HWND owner;  // the press record's window (another control's press ending or starting)
-    bool hasValue;
-    long value;
+    bool pressed = false;
+    HWND owner = nullptr;  // the press record's window (another control's press ending or starting)
+    bool hasValue = false;
+    long value = 0;
     char name[CC_NAME_MAX];
 };
 
@@ -544,8 +544,8 @@ void UpdateCue(HWND hwnd, UINT msg)
 {
     switch (msg) {
     case WM_KILLFOCUS:
-        // The cue goes with a repaint of the face.
-        CCRepaint(hwnd);
+        // The cue (drawn only while cues are shown) goes with a repaint of the face.
+        if (s_cues) CCRepaint(hwnd);
         return;
     case WM_UPDATEUISTATE:
     case WM_ENABLE:
