@@ -427,31 +427,32 @@ void Take(HWND hwnd, const CCAccessKind *k, Snapshot *s)
     k->name(hwnd, s->name, sizeof s->name);
 }
 
-// Windows whose message is being watched (a nested message to one of them is
-// compared by the outer watch).
-HWND s_watched[8];
-int s_watchDepth;
+// Windows whose message is being watched, one entry each (a nested message to
+// one of them is compared by the outer watch). A window belongs to one thread,
+// so entries of several threads never meet.
+const int kWatchMax = 16;
+HWND volatile s_watched[kWatchMax];
 
 struct Watch {
     HWND hwnd;
     const CCAccessKind *kind = nullptr;
-    bool on = false;
+    int entry = -1;
     Snapshot before;
     Watch(HWND h, UINT msg) : hwnd(h)
     {
-        if (!s_used || !Watched(msg) || s_watchDepth >= 8) return;
-        for (int i = 0; i < s_watchDepth; i++)
+        if (!s_used || !Watched(msg)) return;
+        for (int i = 0; i < kWatchMax; i++)
             if (s_watched[i] == h) return;
         kind = KindOf(h);
         if (!kind) return;
-        on = true;
-        s_watched[s_watchDepth++] = h;
-        Take(h, kind, &before);
+        for (int i = 0; i < kWatchMax && entry < 0; i++)
+            if (!InterlockedCompareExchangePointer((void *volatile *)&s_watched[i], h, nullptr)) entry = i;
+        if (entry >= 0) Take(h, kind, &before);
     }
     ~Watch()
     {
-        if (!on) return;
-        s_watchDepth--;
+        if (entry < 0) return;
+        s_watched[entry] = nullptr;
         if (!IsWindow(hwnd)) return;
         Snapshot after;
         Take(hwnd, kind, &after);
