@@ -3,6 +3,7 @@
 #include <stdio.h>
 #include <string.h>
 #include "ccframe.h"
+#include "ccaccess.h"
 #include "cccache.h"
 #include "ccslots.h"
 #include "cctext.h"
@@ -148,12 +149,16 @@ extern "C" LRESULT CALLBACK VEK_CC_WndFn(HWND hwnd, UINT msg, WPARAM wParam, LPA
     LRESULT result = 1;
     bool answered = lib.preprocess && lib.preprocess(hwnd, msg, wParam, &lParam, &result);
     if (!answered) {
-        CCKindHandler handler = lib.handlerFor(GetWindowLongA(hwnd, GWL_STYLE));
+        LONG style = GetWindowLongA(hwnd, GWL_STYLE);
+        CCKindHandler handler = lib.handlerFor(style);
         if (lib.checkClass && !IsWindow(GetParent(hwnd))) handler = nullptr;
         result = 1;
-        if (handler) result = handler(hwnd, msg, wParam, lParam);
+        if (handler) result = CCAccess_Dispatch(handler, hwnd, msg, wParam, lParam, style);
         else ValidatePaint(hwnd, msg);
     }
-    if (msg == WM_NCDESTROY) CCFreeSlots(hwnd);
+    if (msg == WM_NCDESTROY) {
+        CCAccess_Destroyed(hwnd);
+        CCFreeSlots(hwnd);
+    }
     return result;
 }

@@ -10,6 +10,7 @@
 #define CC_TEXT_CUT_MAX 259
 
 typedef LRESULT (*CCKindHandler)(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+struct CCAccessKind;
 
 // What differs from one library to the other.
 struct CCLibraryDesc {
@@ -31,6 +32,12 @@ struct CCLibraryDesc {
     // message is answered (*result) and the handler must not see it; it may
     // replace lParam for the handler.
     bool (*preprocess)(HWND hwnd, UINT msg, WPARAM wParam, LPARAM *lParam, LRESULT *result);
+    // Role, name, state and value of the kind a style selects (ccaccess.h); null
+    // when it selects none.
+    const CCAccessKind *(*accessFor)(LONG style);
+    // The window a library-wide press record names as pressed; null when there
+    // is no such record or no press (may be null).
+    HWND (*pressOwner)(void);
 };
 
 // Defined by each library.

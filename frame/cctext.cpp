@@ -210,3 +210,30 @@ size_t CCCopyText(char *dst, size_t size, const char *src)
     dst[n] = '\0';
     return n;
 }
+
+size_t CCNameAppend(char *out, size_t size, size_t len, const char *text, size_t n)
+{
+    if (!out || size == 0) return 0;
+    if (len > size - 1) len = size - 1;
+    out[len] = '\0';
+    if (!text || !n || text[0] == '/') return len;
+    size_t end = 0;
+    while (end < n && text[end]) end++;
+    size_t i = 0;
+    while (i < end && (text[i] == ' ' || text[i] == '|')) i++;
+    while (end > i && (text[end - 1] == ' ' || text[end - 1] == '|')) end--;
+    if (i == end) return len;
+    if (len > 0) {
+        if (len + 1 >= size - 1) return len;  // no room for the space and a character
+        out[len++] = ' ';
+    }
+    for (; i < end && len < size - 1; i++) {
+        if (text[i] == '|') {
+            if (out[len - 1] != ' ') out[len++] = ' ';
+            continue;
+        }
+        out[len++] = text[i];
+    }
+    out[len] = '\0';
+    return len;
+}

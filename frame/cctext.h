@@ -56,6 +56,14 @@ void CCLowerAscii(char *s);
 // beyond the 32-bit range are clamped; 0 when no digit.
 int32_t CCParseInt32(const char *text);
 
+// Appends the first n characters of a shown text (stopping at a NUL) to the
+// accessible name in out (length len, size bytes): a run of '|' line breaks
+// reads as one space, spaces at either end are dropped, a text that begins
+// with '/' (an option text) or holds nothing but blanks and breaks adds
+// nothing, and texts are separated by one space. Cut to size - 1 characters,
+// always terminated (size 0: nothing written). Returns the new length.
+size_t CCNameAppend(char *out, size_t size, size_t len, const char *text, size_t n);
+
 // Copies at most size-1 characters and terminates (size 0: nothing written).
 // Returns the number of characters copied.
 size_t CCCopyText(char *dst, size_t size, const char *src);

@@ -1,4 +1,4 @@
-// '$' fields, '|' lines, bounded copies, field copies and joins: every result points into
+// '$' fields, '|' lines, bounded copies, field copies, joins and names: every result points into
 // the text it came from, every write stays inside its buffer, the text given
 // is never changed.
 #include <stdlib.h>
@@ -63,6 +63,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if (!*line || strchr(line, '|') || ++count > len) abort();
     }
     if (*cursor != '\0') abort();
+
+    // Accessible names: the text twice onto an exact buffer, never past it,
+    // no '|' and no space first.
+    std::vector<char> name(outSize ? outSize : 1, '#');
+    size_t nl = CCNameAppend(outSize ? name.data() : nullptr, outSize, 0, "", 0);
+    nl = CCNameAppend(outSize ? name.data() : nullptr, outSize, nl, t, len);
+    nl = CCNameAppend(outSize ? name.data() : nullptr, outSize, nl, t + mid, len - mid);
+    if (outSize && (nl >= outSize || strlen(name.data()) != nl || memchr(name.data(), '|', nl) ||
+                    (nl && name[0] == ' ')))
+        abort();
+    if (!outSize && nl != 0) abort();
 
     std::vector<char> lower(t, t + len + 1);
     CCLowerAscii(lower.data());

@@ -16,6 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (const PanelAction &a : s.actions) {
         if (a.line < 1 || a.line > lines || a.ms < 0 || a.ms > 600000 || a.text.size() > 1000) abort();
         if (a.kind == PA_DRAG_TO && (a.percent < 0 || a.percent > 100)) abort();
+        if (a.keys.size() > 100 || (a.kind == PA_KEY && a.keys.empty()) || a.state > 31) abort();
         for (int id : a.ids)
             if (id < 0 || id > 65535 || (a.kind != PA_EXPECT && id == 0)) abort();
     }

@@ -111,6 +111,16 @@
  * coordinates. */
 #define CC_RELEASE_OFFSET 1000
 
+/* ---- accessibility and keyboard ----------------------------------------- */
+
+/* Every control answers WM_GETOBJECT (OBJID_CLIENT) with an accessible object:
+ * role push button, static text or slider, the shown text as its name, the
+ * pressed, unavailable, focusable and focused states, a fader's value, and
+ * the default action "Press", which gives the parent a click's notifications.
+ * Keyboard operation is for controls created with WS_TABSTOP: Tab reaches
+ * them, Space presses and releases like the left button, a fader moves with
+ * the arrow keys (1 step), Page Up/Down (10) and Home/End (its ends). */
+
 /* ---- the slot block, 32-bit and 64-bit --------------------------------- */
 
 /* Each control keeps its state in a block of CC_SLOT_COUNT numbered 32-bit

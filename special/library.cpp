@@ -132,4 +132,6 @@ const CCLibraryDesc CCLibrary = {
     true,
     CC09_TEXT_MAX,
     Preprocess,
+    CC09_AccessFor,
+    nullptr,
 };

@@ -195,6 +195,13 @@ void CC09Press_Paint(HWND hwnd, const CC09PressKind *kind)
     }
 }
 
+bool CC09Press_IsDown(HWND hwnd)
+{
+    const LONG *s = CCSlotView(hwnd);
+    LONG state = s[CC09_SLOT_STATE];
+    return s[CC09_SLOT_LATCH] == 1 && (state == 1 || state == 3 || (state == 2 && s[CC09_SLOT_HOLD] == 2));
+}
+
 bool CC09Press_Message(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
                        const CC09PressKind *kind, LRESULT *result)
 {

@@ -91,6 +91,10 @@ void CC09Press_End(HWND hwnd, const CC09PressKind *kind);
 // press whose pointer left in hold mode 1. The looks draw on a DC of their own.
 void CC09Press_Paint(HWND hwnd, const CC09PressKind *kind);
 
+// True while the control is pressed or latched on: a press is latched and
+// its pointer is inside, came back, or left in hold mode 2.
+bool CC09Press_IsDown(HWND hwnd);
+
 // Handles WM_PAINT, WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, WM_MOUSEMOVE,
 // WM_LBUTTONUP and WM_ENABLE (slot 2; enabled: repainted at once; disabled: the
 // disabled look, then the kind's `letGo` hook), each answered 0; false for any

@@ -42,4 +42,7 @@ void CC09_ReadFields(HWND hwnd, CC09Fields *fields);
 // default processing. Writable so that a test can put a recording kind in.
 extern CCKindHandler CC09Kinds[16];
 
+// Accessible role, name and state of the kind a style selects (access.cpp).
+const CCAccessKind *CC09_AccessFor(LONG style);
+
 #endif

@@ -41,3 +41,10 @@ LRESULT CCdest_Msg(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     return CCfields_Msg(&DestKind, hwnd, msg, wParam, lParam);
 }
+
+// Read strip, then button.
+void CCdest_Name(HWND hwnd, char *buf, size_t size)
+{
+    static const int order[] = {1, 0};
+    CCfields_Name(&DestKind, hwnd, order, sizeof order / sizeof order[0], buf, size);
+}

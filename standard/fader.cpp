@@ -2,6 +2,7 @@
 // empty part. One routine serves both; the differences are the two kind tables.
 #include "kinds.h"
 #include "common.h"
+#include "ccaccess.h"
 #include "ccguards.h"
 #include "ccdraw.h"
 #include "ccslots.h"
@@ -177,6 +178,38 @@ static void CCfade_Press(HWND hwnd, const FaderKind &k, LPARAM lParam)
     if (k.updateOnPress) UpdateWindow(hwnd);
 }
 
+// A drag step to knob coordinate c (the working record loaded): the knob moves
+// there, is shown at once, and the parent is notified; nothing when it is there.
+static void CCfade_Step(HWND hwnd, const FaderKind &k, int32_t c)
+{
+    if (c == k.work->position) return;
+    if (!CCFader_Point(k.work, CCfade_Length(hwnd, k), c, k.vertical)) return;
+    CCfade_Store(hwnd, k);
+    CCRepaintNow(hwnd, false);  // the moved knob shown at once
+    CCNotify(hwnd);
+}
+
+// Keyboard move: a drag step `steps` pixels toward the maximum, kept within the
+// coordinates 0 to the length, whose ends map to the minimum and the maximum.
+static void CCfade_Key(HWND hwnd, const FaderKind &k, int steps)
+{
+    int32_t L = CCfade_Length(hwnd, k);
+    if (L <= 0) return;
+    CCfade_Load(hwnd, k);
+    // Toward the maximum is up (smaller y) on a vertical fader, right on a horizontal one.
+    long long c = k.work->position < 0 ? 0 : k.work->position > L ? L : k.work->position;
+    if (steps == CC_KEY_TO_MAX || steps == CC_KEY_TO_MIN) c = (steps == CC_KEY_TO_MAX) == (k.vertical != 0) ? 0 : L;
+    else c += k.vertical ? -steps : steps;
+    CCfade_Step(hwnd, k, (int32_t)(c < 0 ? 0 : c > L ? L : c));
+}
+
+static bool CCfade_Value(HWND hwnd, const FaderKind &k, long *value)
+{
+    CCfade_Load(hwnd, k);
+    *value = k.work->value;
+    return true;
+}
+
 // Leaving the fader ends the drag for good; inside, every change of the knob
 // coordinate moves the knob and notifies. Only the fader holding the capture drags.
 static void CCfade_Move(HWND hwnd, const FaderKind &k, LPARAM lParam)
@@ -189,12 +222,7 @@ static void CCfade_Move(HWND hwnd, const FaderKind &k, LPARAM lParam)
     }
     if (PressState != 1) return;
     CCfade_Load(hwnd, k);
-    int32_t c = CCfade_Coord(lParam, k);
-    if (c == k.work->position) return;
-    if (!CCFader_Point(k.work, CCfade_Length(hwnd, k), c, k.vertical)) return;
-    CCfade_Store(hwnd, k);
-    CCRepaintNow(hwnd, false);  // the moved knob shown at once
-    CCNotify(hwnd);
+    CCfade_Step(hwnd, k, CCfade_Coord(lParam, k));
 }
 
 static void CCfade_Release(HWND hwnd, const FaderKind &k)
@@ -268,3 +296,8 @@ LRESULT CChfade_Msg(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     return CCfade_Msg(HFADE, hwnd, msg, wParam, lParam);
 }
+
+bool CCvfade_Value(HWND hwnd, long *value) { return CCfade_Value(hwnd, VFADE, value); }
+bool CChfade_Value(HWND hwnd, long *value) { return CCfade_Value(hwnd, HFADE, value); }
+void CCvfade_Key(HWND hwnd, int steps) { CCfade_Key(hwnd, VFADE, steps); }
+void CChfade_Key(HWND hwnd, int steps) { CCfade_Key(hwnd, HFADE, steps); }

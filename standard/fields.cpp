@@ -80,6 +80,16 @@ static void InitBlock(HWND hwnd)
     CCReadText(hwnd, lock.p, CC_FIELD_SIZE);
 }
 
+void CCfields_Name(const CCFieldKind *k, HWND hwnd, const int *order, int count, char *buf, size_t size)
+{
+    size_t len = CCNameAppend(buf, size, 0, "", 0);
+    HGLOBAL block = Block(hwnd);
+    for (int i = 0; i < count; i++) {
+        char text[CC_FIELD_SIZE];
+        if (GetString(k, block, order[i], text, sizeof text) > 0) len = CCNameAppend(buf, size, len, text, sizeof text);
+    }
+}
+
 static void FreeBlock(HWND hwnd)
 {
     HGLOBAL h = Block(hwnd);

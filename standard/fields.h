@@ -60,6 +60,11 @@ LRESULT CCfields_Msg(const CCFieldKind *kind, HWND hwnd, UINT msg, WPARAM wParam
 // Pressed look on the window DC: sunken button and its text two pixels down and right.
 void CCfields_DrawDown(const CCFieldKind *kind, HWND hwnd);
 
+// Accessible name: the fields in `order` (reading order) as CCNameAppend joins them.
+void CCfields_Name(const CCFieldKind *kind, HWND hwnd, const int *order, int count, char *buf, size_t size);
+void CCdest_Name(HWND hwnd, char *buf, size_t size);
+void CCmulti_Name(HWND hwnd, char *buf, size_t size);
+
 // Thirds: strip on top, button below (Dest); quarters: top strip, button, two
 // lower fields split at 7/12 of the width (Multi).
 void CCdest_Geometry(LONG W, LONG H, CCFieldGeometry *g);

@@ -17,4 +17,10 @@ LRESULT CCmulti_Msg(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 LRESULT CCvfade_Msg(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 LRESULT CChfade_Msg(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
+// Faders: the value they report, and a keyboard move (ccaccess.h).
+bool CCvfade_Value(HWND hwnd, long *value);
+bool CChfade_Value(HWND hwnd, long *value);
+void CCvfade_Key(HWND hwnd, int steps);
+void CChfade_Key(HWND hwnd, int steps);
+
 #endif

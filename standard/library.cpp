@@ -51,4 +51,6 @@ const CCLibraryDesc CCLibrary = {
     false,
     0,
     nullptr,
+    CCstd_AccessFor,
+    CCstd_PressOwner,
 };

@@ -48,3 +48,10 @@ LRESULT CCmulti_Msg(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     return CCfields_Msg(&MultiKind, hwnd, msg, wParam, lParam);
 }
+
+// Read top strip, button, lower left, lower right.
+void CCmulti_Name(HWND hwnd, char *buf, size_t size)
+{
+    static const int order[] = {1, 0, 2, 3};
+    CCfields_Name(&MultiKind, hwnd, order, sizeof order / sizeof order[0], buf, size);
+}

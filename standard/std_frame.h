@@ -15,4 +15,9 @@ extern LONG PressId;
 // Diagnostic trace hook of the kind handlers (does nothing in this library).
 void CCTrace(UINT msg, const char *text);
 
+// Accessible role, name and state of the kind a style selects (access.cpp),
+// and the window the press record names as pressed.
+const CCAccessKind *CCstd_AccessFor(LONG style);
+HWND CCstd_PressOwner(void);
+
 #endif

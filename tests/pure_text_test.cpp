@@ -219,3 +219,43 @@ TEST(Fields, CopyFieldByIndexBoundAndAbsent)
     CCCopyField("Take", 0, &one, 0, "-");  // size 0: nothing written
     EXPECT_EQ(one, '#');
 }
+
+// Accessible names: shown texts joined by one space, '|' breaks read as a
+// space, option texts and blanks left out, always cut to the buffer.
+TEST(Names, JoinedReadAndCut)
+{
+    struct Case {
+        const char *before;  // name so far
+        const char *text;
+        size_t n;     // characters of text considered
+        size_t size;  // buffer
+        const char *name;
+    };
+    const Case cases[] = {
+        {"", "Play", 99, 64, "Play"},
+        {"", "On|Air", 99, 64, "On Air"},
+        {"", "||On|||Air||", 99, 64, "On Air"},
+        {"", "  Pad  ", 99, 64, "Pad"},
+        {"Top", "Take", 99, 64, "Top Take"},
+        {"Top", " ", 99, 64, "Top"},
+        {"Top", "|", 99, 64, "Top"},
+        {"Top", "/9F", 99, 64, "Top"},
+        {"", "A/B", 99, 64, "A/B"},
+        {"", "Label$Aux", 5, 64, "Label"},
+        {"", "Studio", 99, 4, "Stu"},
+        {"Ab", "Cd", 99, 4, "Ab"},
+        {"A", "Cd", 99, 4, "A C"},
+        {"Abc", "Cd", 99, 4, "Abc"},
+        {"", "x", 99, 1, ""},
+    };
+    for (const Case &c : cases) {
+        char buf[80];  // room past every case's buffer
+        memset(buf, '#', sizeof buf);
+        strcpy(buf, c.before);
+        size_t len = CCNameAppend(buf, c.size, strlen(c.before), c.text, c.n);
+        EXPECT_STREQ(buf, c.name) << c.text;
+        EXPECT_EQ(len, strlen(c.name)) << c.text;
+        EXPECT_EQ(buf[c.size], '#') << c.text;  // nothing written past the buffer
+    }
+    EXPECT_EQ(CCNameAppend(nullptr, 8, 0, "x", 1), 0u);
+}

@@ -4,7 +4,9 @@
 # mode; xdotool clicks a Button, rolls across the Browse bank, slides across
 # the Flat buttons, drags a fader, holds a Repeat button for a second and
 # right-clicks special controls; the panel's log is compared with the
-# expected notifications; ImageMagick keeps a screenshot.
+# expected notifications; ImageMagick keeps a screenshot. Then the keyboard:
+# the example playout desk in the panel runner, Tab across its row, Space on
+# two buttons, an arrow and Home on its fader.
 # The word size is the build's (wine-run.sh --env: its loader, a copy of its
 # prefix). Xvfb, the wineserver and the programs Wine leaves running get none
 # of this script's output streams: CTest would wait for them to end.
@@ -20,10 +22,11 @@ rm -rf "$out"
 mkdir -p "$out"
 log=$out/log.txt
 unset CC_ROOT CC_SYSTEM
-xvfb= demo=
+xvfb= demo= desk=
 
 cleanup() {
     [ -n "$demo" ] && kill "$demo" 2>/dev/null
+    [ -n "$desk" ] && kill "$desk" 2>/dev/null
     "$build/wine-run.sh" --stop >/dev/null 2>&1
     [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
     wait 2>/dev/null
@@ -182,5 +185,42 @@ done
 demo=
 grep -q "^demo: closed" "$log" || fail "no orderly close"
 grep -q "^demo: screenshot .*panel.png" "$log" || fail "no screenshot from the program"
-echo "e2e_panel: ok ($(notes)); screenshot $out/screen.png"
+
+# The keyboard: the playout desk opens with the focus on its first button.
+keys=$out/keys.txt
+src=$(cd "$(dirname "$0")/../.." && pwd)
+CCPANEL_WINE=$wine timeout 120 "$build/demo/ccpanel" "$src/examples/panels/keyboard.rc" --interactive \
+    </dev/null >"$keys" 2>&1 &
+desk=$!
+i=0
+until grep -q "^control 501" "$keys" 2>/dev/null; do
+    i=$((i + 1)); [ $i -gt 600 ] && fail "the playout desk did not open: $(cat "$keys")"
+    sleep 0.1
+done
+win=$(xdo search --sync --name "Playout desk" | head -n1)
+[ -n "$win" ] || fail "playout desk window not found"
+xdo windowfocus --sync "$win"; sleep 0.3
+key() { xdo key "$1"; sleep 0.1; }
+keynotes() { grep "^notify:" "$keys" | tr -d '\r' | sed 's/^notify: \([0-9]*\) .*/\1/' | tr '\n' ' ' | sed 's/ $//'; }
+keyexpect() {
+    i=0
+    while [ "$(keynotes)" != "$2" ] && [ $i -lt 50 ]; do i=$((i + 1)); sleep 0.1; done
+    sleep 0.3
+    [ "$(keynotes)" = "$2" ] || fail "$1: notifications '$(keynotes)', expected '$2'"
+}
+key Tab; key space
+keyexpect "Tab to Play, Space" "102"
+key Tab; key space
+keyexpect "Tab to the Flat Stop, Space" "102 103 1103"
+key Tab; key Down; key Home
+keyexpect "Tab to the fader, Down, Home" "102 103 1103 301 301"
+grep -q '^notify: 301 from VFader 301 "1"' "$keys" || fail "fader not at its minimum after Home: $(keynotes)"
+xdo windowfocus --sync "$win" key alt+F4
+i=0
+while kill -0 "$desk" 2>/dev/null; do
+    i=$((i + 1)); [ $i -gt 200 ] && fail "the playout desk did not close"
+    sleep 0.1
+done
+desk=
+echo "e2e_panel: ok ($(notes); keys $(keynotes)); screenshot $out/screen.png"
 exit 0

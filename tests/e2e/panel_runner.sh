@@ -40,7 +40,7 @@ check() {
 }
 
 cd "$src/examples/panels" || exit 1
-for p in routing playout talkback; do
+for p in routing playout talkback keyboard; do
     check 0 "actions, 0 failed" $p.rc --script $p.txt --png "$out/$p.png"
     [ -s "$out/$p.png" ] || fail "$p: no screenshot"
 done
@@ -67,5 +67,5 @@ mkdir -p solo/studio/windows/lib
 cp "$build/demo/install/studio/windows/lib/KERV_CC.DLL" solo/studio/windows/lib/
 CC_ROOT="Z:$(printf '%s' "$out/solo" | tr / '\\')" CC_SYSTEM=studio \
     check 3 "ccpanel: the special library (sibling of KERV_CC.DLL) is missing" "$src/examples/panels/talkback.rc"
-[ $failed -eq 0 ] && echo "panel_runner: 3 panels and 9 bad inputs as expected"
+[ $failed -eq 0 ] && echo "panel_runner: 4 panels and 9 bad inputs as expected"
 exit $failed

@@ -108,3 +108,44 @@ TEST(PanelScript, BadLinesRefusedWhereTheyAre)
     EXPECT_TRUE(PanelScript_Parse("", &s));
     EXPECT_TRUE(s.actions.empty());
 }
+
+// Keyboard and accessibility lines: keys by name, states as a set.
+TEST(PanelScript, KeysNamesAndStates)
+{
+    PanelScript s;
+    ASSERT_TRUE(PanelScript_Parse("key 101 space\n"
+                                  "key 101 tab shift+tab enter escape\n"
+                                  "key 301 up down left right pageup pagedown home end\n"
+                                  "expect-name 101 \"Take Next\"\n"
+                                  "expect-state 101 focused focusable pressed\n"
+                                  "expect-state 102 normal\n"
+                                  "expect-state 103 unavailable invisible\n",
+                                  &s))
+        << s.errorLine << ": " << s.error;
+    ASSERT_EQ(s.actions.size(), 7u);
+    const PanelAction *a = s.actions.data();
+    EXPECT_EQ(a[0].kind, PA_KEY);
+    EXPECT_EQ(a[0].keys, std::vector<int>{0x20});
+    EXPECT_EQ(a[1].keys, (std::vector<int>{0x09, 0x09 | PANEL_KEY_SHIFT, 0x0D, 0x1B}));
+    EXPECT_EQ(a[2].keys, (std::vector<int>{0x26, 0x28, 0x25, 0x27, 0x21, 0x22, 0x24, 0x23}));
+    EXPECT_EQ(a[3].kind, PA_EXPECT_NAME);
+    EXPECT_EQ(a[3].text, "Take Next");
+    EXPECT_EQ(a[4].state, (unsigned)(PANEL_STATE_FOCUSED | PANEL_STATE_FOCUSABLE | PANEL_STATE_PRESSED));
+    EXPECT_EQ(a[5].state, 0u);
+    EXPECT_EQ(a[6].state, (unsigned)(PANEL_STATE_UNAVAILABLE | PANEL_STATE_INVISIBLE));
+    EXPECT_STREQ(PanelScript_Name(PA_EXPECT_STATE), "expect-state");
+
+    const char *bad[] = {
+        "key 101",           "key 101 spacebar", "key 101 \"space\"", "key space",
+        "expect-name 101",   "expect-name 101 Take", "expect-state 101", "expect-state 101 normal pressed",
+        "expect-state 101 down",
+    };
+    for (const char *src : bad) {
+        EXPECT_FALSE(PanelScript_Parse(src, &s)) << src;
+        EXPECT_EQ(s.errorLine, 1) << src;
+        EXPECT_NE(s.error.find("expected: "), std::string::npos) << src;
+    }
+    std::string many = "key 101";
+    for (int i = 0; i < 101; i++) many += " tab";
+    EXPECT_FALSE(PanelScript_Parse(many, &s));
+}

@@ -19,6 +19,7 @@
 #include "cckit.h"
 #include "dialog_fault.h"
 #include "kerv_cc.h"
+#include "panelaccess.h"
 #include "script.h"
 
 namespace {
@@ -180,6 +181,18 @@ void Run(const Options &o, const PanelAction &a)
         snprintf(what, sizeof what, "pixel %d,%d expected #%06X, got %s%06X", a.x, a.y, a.rgb,
                  got == 0xFFFFFFFFu ? "nothing " : "#", got == 0xFFFFFFFFu ? 0u : got);
         if (got != a.rgb) Fail(o, a, what);
+        break;
+    }
+    case PA_KEY: PanelAccess_Type(g_panel, c, a.keys); break;
+    case PA_EXPECT_NAME:
+    case PA_EXPECT_STATE: {
+        std::string name;
+        unsigned state;
+        if (!PanelAccess_Query(c, &name, &state)) Fail(o, a, "the control gives no accessible object");
+        else if (a.kind == PA_EXPECT_NAME && name != a.text)
+            Fail(o, a, "expected \"" + a.text + "\", got \"" + name + "\"");
+        else if (a.kind == PA_EXPECT_STATE && state != a.state)
+            Fail(o, a, "expected " + PanelAccess_StateText(a.state) + ", got " + PanelAccess_StateText(state));
         break;
     }
     }

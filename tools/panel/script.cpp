@@ -137,7 +137,44 @@ const Verb kVerbs[] = {
     {"expect", PA_EXPECT, "expect ID [ID ...] | expect nothing"},
     {"expect-text", PA_EXPECT_TEXT, "expect-text ID \"TEXT\""},
     {"expect-pixel", PA_EXPECT_PIXEL, "expect-pixel ID X,Y #RRGGBB"},
+    {"key", PA_KEY, "key ID KEY [KEY ...] (space tab shift+tab enter escape up down left right pageup pagedown home end)"},
+    {"expect-name", PA_EXPECT_NAME, "expect-name ID \"NAME\""},
+    {"expect-state", PA_EXPECT_STATE,
+     "expect-state ID STATE [STATE ...] (normal pressed unavailable focusable focused invisible)"},
 };
+
+struct Named {
+    const char *name;
+    int value;
+};
+
+const Named kKeys[] = {
+    {"space", 0x20},    {"tab", 0x09},       {"shift+tab", 0x09 | PANEL_KEY_SHIFT}, {"enter", 0x0D},
+    {"escape", 0x1B},   {"pageup", 0x21},    {"pagedown", 0x22},                    {"end", 0x23},
+    {"home", 0x24},     {"left", 0x25},      {"up", 0x26},                          {"right", 0x27},
+    {"down", 0x28},
+};
+
+const Named kStates[] = {
+    {"normal", 0},
+    {"pressed", PANEL_STATE_PRESSED},
+    {"unavailable", PANEL_STATE_UNAVAILABLE},
+    {"focusable", PANEL_STATE_FOCUSABLE},
+    {"focused", PANEL_STATE_FOCUSED},
+    {"invisible", PANEL_STATE_INVISIBLE},
+};
+
+// The value of a name in a table (unquoted words only); false when not there.
+template <size_t N> bool Lookup(const Named (&table)[N], const Word &w, int *value)
+{
+    if (w.quoted) return false;
+    for (const Named &n : table)
+        if (w.text == n.name) {
+            *value = n.value;
+            return true;
+        }
+    return false;
+}
 
 // One line's action; false with why.
 bool ParseLine(const std::vector<Word> &w, PanelAction *a, std::string *why)
@@ -191,7 +228,24 @@ bool ParseLine(const std::vector<Word> &w, PanelAction *a, std::string *why)
         return (n == 3 && id(1) && !w[2].quoted && Duration(w[2].text, &a->ms)) || usage();
     case PA_WAIT:
         return (n == 2 && !w[1].quoted && Duration(w[1].text, &a->ms)) || usage();
+    case PA_KEY:
+        if (n < 3 || n > 102 || !id(1)) return usage();
+        for (size_t i = 2; i < n; i++) {
+            int vk;
+            if (!Lookup(kKeys, w[i], &vk)) return usage();
+            a->keys.push_back(vk);
+        }
+        return true;
+    case PA_EXPECT_STATE:
+        if (n < 3 || !id(1)) return usage();
+        for (size_t i = 2; i < n; i++) {
+            int bit;
+            if (!Lookup(kStates, w[i], &bit) || (bit == 0 && n != 3)) return usage();
+            a->state |= (unsigned)bit;
+        }
+        return true;
     case PA_TEXT:
+    case PA_EXPECT_NAME:
     case PA_EXPECT_TEXT:
         if (n != 3 || !id(1) || !w[2].quoted) return usage();
         if (w[2].text.size() > kMaxText) {
