@@ -8,6 +8,7 @@
 here=$(cd "$(dirname "$0")" && pwd)
 build=${1:-build}
 table=$here/requests.txt
+mkdir -p "$build/bench"
 out=$(cd "$build" && pwd)/bench/requests.now
 sh "$here/server-calls.sh" "$build" --panel 40 >"$out.raw" 2>&1 || { cat "$out.raw"; exit 1; }
 # Row name (56 columns) and requests per operation.
