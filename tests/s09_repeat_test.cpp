@@ -37,7 +37,16 @@ static std::vector<CCTMsg> Cmds(HWND w, const std::vector<WPARAM> &ids)
     return v;
 }
 
-static void Down(HWND w) { CCT_Send(w, WM_LBUTTONDOWN, 10, 10, MK_LBUTTON); }
+// The pointer is put over the control first (and what that moves handled), so
+// that a move the window system makes up while the button is held (a window
+// made or destroyed under the pointer) finds it inside, as under a hand.
+static void Down(HWND w)
+{
+    POINT p = CCT_Screen(w, 10, 10);
+    SetCursorPos(p.x, p.y);
+    CCT_Pump();
+    CCT_Send(w, WM_LBUTTONDOWN, 10, 10, MK_LBUTTON);
+}
 static void Up(HWND w) { CCT_Send(w, WM_LBUTTONUP, 10, 10, 0); }
 static void Move(HWND w, int x) { CCT_Send(w, WM_MOUSEMOVE, x, 10, MK_LBUTTON); }
 
