@@ -7,7 +7,7 @@
 #include <array>
 #include <string>
 #include <vector>
-#include "bmpcheck.h"
+#include "bmplayout.h"
 #include "ccdraw.h"
 #include "harness.h"
 #include "ccslots.h"
