@@ -158,6 +158,14 @@ struct CCAccessible : IAccessible, IOleWindow {
         *k = KindOf(*h);
         return *k ? S_OK : DISP_E_MEMBERNOTFOUND;
     }
+    // The out pointer checked and cleared first, then Check.
+    template <typename T>
+    HRESULT Start(const VARIANT &child, T *out, T cleared, HWND *h, const CCAccessKind **k) const
+    {
+        if (!out) return E_POINTER;
+        *out = cleared;
+        return Check(child, h, k);
+    }
 
     // IAccessible
     HRESULT STDMETHODCALLTYPE get_accParent(IDispatch **out) override
@@ -183,11 +191,9 @@ struct CCAccessible : IAccessible, IOleWindow {
     }
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR *out) override
     {
-        if (!out) return E_POINTER;
-        *out = nullptr;
         HWND h;
         const CCAccessKind *k;
-        HRESULT hr = Check(child, &h, &k);
+        HRESULT hr = Start(child, out, (BSTR) nullptr, &h, &k);
         if (hr != S_OK) return hr;
         char name[CC_NAME_MAX];
         name[0] = '\0';
@@ -196,11 +202,9 @@ struct CCAccessible : IAccessible, IOleWindow {
     }
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR *out) override
     {
-        if (!out) return E_POINTER;
-        *out = nullptr;
         HWND h;
         const CCAccessKind *k;
-        HRESULT hr = Check(child, &h, &k);
+        HRESULT hr = Start(child, out, (BSTR) nullptr, &h, &k);
         if (hr != S_OK) return hr;
         long v;
         if (!k->value || !k->value(h, &v)) return DISP_E_MEMBERNOTFOUND;
@@ -224,11 +228,9 @@ struct CCAccessible : IAccessible, IOleWindow {
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT *out) override
     {
-        if (!out) return E_POINTER;
-        *out = Empty();
         HWND h;
         const CCAccessKind *k;
-        HRESULT hr = Check(child, &h, &k);
+        HRESULT hr = Start(child, out, Empty(), &h, &k);
         if (hr != S_OK) return hr;
         out->vt = VT_I4;
         out->lVal = k->role(h);
@@ -236,11 +238,9 @@ struct CCAccessible : IAccessible, IOleWindow {
     }
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT *out) override
     {
-        if (!out) return E_POINTER;
-        *out = Empty();
         HWND h;
         const CCAccessKind *k;
-        HRESULT hr = Check(child, &h, &k);
+        HRESULT hr = Start(child, out, Empty(), &h, &k);
         if (hr != S_OK) return hr;
         LONG s = 0;
         if (Pressed(k, h)) s |= STATE_SYSTEM_PRESSED;
@@ -273,11 +273,9 @@ struct CCAccessible : IAccessible, IOleWindow {
     }
     HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR *out) override
     {
-        if (!out) return E_POINTER;
-        *out = nullptr;
         HWND h;
         const CCAccessKind *k;
-        HRESULT hr = Check(child, &h, &k);
+        HRESULT hr = Start(child, out, (BSTR) nullptr, &h, &k);
         if (hr != S_OK) return hr;
         if (k->role(h) != ROLE_SYSTEM_PUSHBUTTON) return DISP_E_MEMBERNOTFOUND;
         return Text("Press", out);

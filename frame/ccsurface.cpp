@@ -141,7 +141,7 @@ bool CCPaintNow(HWND hwnd, WNDPROC proc, bool withDC)
 
 static bool OwnProcedure(HWND hwnd) { return (WNDPROC)GetWindowLongPtrA(hwnd, GWLP_WNDPROC) == VEK_CC_WndFn; }
 
-bool CCCanPaintNow(HWND hwnd)
+static bool CanPaintNow(HWND hwnd)
 {
     return hwnd && IsWindow(hwnd) && OwnProcedure(hwnd) && IsWindowVisible(hwnd) && !GetWindow(hwnd, GW_CHILD);
 }
@@ -149,7 +149,7 @@ bool CCCanPaintNow(HWND hwnd)
 void CCRepaintNow(HWND hwnd, bool update, bool withDC)
 {
     if (!hwnd || !IsWindow(hwnd)) return;
-    if (CCCanPaintNow(hwnd) && CCPaintNow(hwnd, VEK_CC_WndFn, withDC)) return;
+    if (CanPaintNow(hwnd) && CCPaintNow(hwnd, VEK_CC_WndFn, withDC)) return;
     InvalidateRect(hwnd, nullptr, FALSE);
     if (update) UpdateWindow(hwnd);
 }

@@ -89,16 +89,14 @@ struct CCWindowImage {
 // paint DC (withDC false: no DC, for looks that take their own); CCEndPaint
 // then ends nothing and CCValidate does nothing. The window's update region is
 // left alone. It draws what a repaint would draw, without the paint cycle; the
-// caller decides where that shows the same pixels (CCCanPaintNow). False when
-// nothing could be drawn (no DC, or no per-thread slot).
+// caller decides where that shows the same pixels (as CCRepaintNow does).
+// False when nothing could be drawn (no DC, or no per-thread slot).
 bool CCPaintNow(HWND hwnd, WNDPROC proc, bool withDC = true);
-// A window whose repaint by the window system would draw what its own paint
-// routine draws at once: shown, painted by this library's procedure alone (not
-// subclassed) and without child windows (which a window DC would draw over).
-bool CCCanPaintNow(HWND hwnd);
-// Paints hwnd at once where CCCanPaintNow allows it; otherwise invalidates the
-// whole client area without erasing and, with update, updates it. withDC as
-// for CCPaintNow.
+// Paints hwnd at once where the window system's repaint would draw the same:
+// shown, painted by this library's procedure alone (not subclassed) and
+// without child windows (which a window DC would draw over); otherwise
+// invalidates the whole client area without erasing and, with update, updates
+// it. withDC as for CCPaintNow.
 void CCRepaintNow(HWND hwnd, bool update = true, bool withDC = true);
 
 // The paint cycle of WM_PAINT. For a frameless window of this library that is

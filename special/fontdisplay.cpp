@@ -107,8 +107,7 @@ static void DrawLabelChange(HWND hwnd, const CC09Fields &old, const char *label)
 static void CCfontdisp_SetText(HWND hwnd, const char *text)
 {
     char label[CC09_FIELD_TEXT];
-    CCCopyField(text, 0, label, sizeof label, "");
-    if (!label[0]) strcpy(label, " ");
+    CC09_NewLabel(text, label);
     CC09Fields old;
     CC09_ReadFields(hwnd, &old);
     if (label[0] == '/') {
@@ -116,11 +115,7 @@ static void CCfontdisp_SetText(HWND hwnd, const char *text)
     } else {
         // Only a new label is drawn at once; a new font waits for the paint.
         if ((CCGetSlot(hwnd, 3) & 0xF) == 0) DrawLabelChange(hwnd, old, label);
-        // An empty old field is kept as a blank so that the fields keep their places.
-        char joined[3 * CC09_FIELD_TEXT];
-        CCJoinFields(hwnd, joined, sizeof joined, old.label[0] ? old.label : " ", label,
-                     old.second[0] ? old.second : " ", old.flags);
-        DefWindowProcA(hwnd, WM_SETTEXT, 0, (LPARAM)joined);
+        CC09_StoreLabel(hwnd, old, label);
     }
     InvalidateRect(hwnd, nullptr, FALSE);
 }

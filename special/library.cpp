@@ -32,6 +32,20 @@ void CC09_ReadFields(HWND hwnd, CC09Fields *t)
     t->flags[1] = '\0';
 }
 
+void CC09_NewLabel(const char *text, char label[CC09_FIELD_TEXT])
+{
+    CCCopyField(text, 0, label, CC09_FIELD_TEXT, "");
+    if (!label[0]) strcpy(label, " ");
+}
+
+void CC09_StoreLabel(HWND hwnd, const CC09Fields &old, const char *label)
+{
+    char joined[3 * CC09_FIELD_TEXT];
+    CCJoinFields(hwnd, joined, sizeof joined, old.label[0] ? old.label : " ", label, old.second[0] ? old.second : " ",
+                 old.flags);
+    DefWindowProcA(hwnd, WM_SETTEXT, 0, (LPARAM)joined);
+}
+
 static CCKindHandler HandlerFor(LONG style)
 {
     CCKindHandler h = CC09Kinds[style & 0xF];

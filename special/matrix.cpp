@@ -101,9 +101,7 @@ static void DrawLabelChange(HWND hwnd, const CC09Fields &old, const char *label)
 static void CCledisp_SetText(HWND hwnd, const char *text)
 {
     char label[CC09_FIELD_TEXT];
-    CCCopyField(text, 0, label, sizeof label, "");
-    // No field at all (empty, or only '$' which would break the fields): a blank.
-    if (!label[0]) strcpy(label, " ");
+    CC09_NewLabel(text, label);
     CC09Fields old;
     CC09_ReadFields(hwnd, &old);
     LONG variant = CCGetSlot(hwnd, 3) & 0xF;
@@ -111,11 +109,7 @@ static void CCledisp_SetText(HWND hwnd, const char *text)
         CCParseOptions(hwnd, label);
     } else {
         DrawLabelChange(hwnd, old, label);
-        // An empty old field is kept as a blank so that the fields keep their places.
-        char joined[3 * CC09_FIELD_TEXT];
-        CCJoinFields(hwnd, joined, sizeof joined, old.label[0] ? old.label : " ", label,
-                     old.second[0] ? old.second : " ", old.flags);
-        DefWindowProcA(hwnd, WM_SETTEXT, 0, (LPARAM)joined);
+        CC09_StoreLabel(hwnd, old, label);
     }
     InvalidateRect(hwnd, nullptr, FALSE);
     if (variant == 0) UpdateWindow(hwnd);

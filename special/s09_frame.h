@@ -37,12 +37,18 @@ struct CC09Fields {
     char flags[2];
 };
 void CC09_ReadFields(HWND hwnd, CC09Fields *fields);
+// A label change's new label: the first field of text, a blank where there is
+// none (empty, or only '$', which would break the fields).
+void CC09_NewLabel(const char *text, char label[CC09_FIELD_TEXT]);
+// Stores label in place of the old text's first field; an empty old field is
+// kept as a blank so that the fields keep their places.
+void CC09_StoreLabel(HWND hwnd, const CC09Fields &old, const char *label);
 
 // Handlers by kind (low 4 bits of the style); kinds 0 and 9 to 15 take
 // default processing. Writable so that a test can put a recording kind in.
 extern CCKindHandler CC09Kinds[16];
 
-// Accessible role, name and state of the kind a style selects (access.cpp).
+// Accessible role, name and state of the kind a style selects (s09_access.cpp).
 const CCAccessKind *CC09_AccessFor(LONG style);
 
 #endif

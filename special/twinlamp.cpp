@@ -126,8 +126,7 @@ static bool DrawLabelChange(HWND hwnd, const CC09Fields &old, const char *label)
 static void CCdualled_SetText(HWND hwnd, const char *text)
 {
     char label[CC09_FIELD_TEXT];
-    CCCopyField(text, 0, label, sizeof label, "");
-    if (!label[0]) strcpy(label, " ");
+    CC09_NewLabel(text, label);
     CC09Fields old;
     CC09_ReadFields(hwnd, &old);
     if (label[0] == '/') {
@@ -136,11 +135,7 @@ static void CCdualled_SetText(HWND hwnd, const char *text)
         return;
     }
     bool drawn = (CCGetSlot(hwnd, 3) & 0xF) == 0 && DrawLabelChange(hwnd, old, label);
-    // An empty old field is kept as a blank so that the fields keep their places.
-    char joined[3 * CC09_FIELD_TEXT];
-    CCJoinFields(hwnd, joined, sizeof joined, old.label[0] ? old.label : " ", label,
-                 old.second[0] ? old.second : " ", old.flags);
-    DefWindowProcA(hwnd, WM_SETTEXT, 0, (LPARAM)joined);
+    CC09_StoreLabel(hwnd, old, label);
     if (!drawn) InvalidateRect(hwnd, nullptr, FALSE);
 }
 
