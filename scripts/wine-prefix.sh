@@ -7,7 +7,10 @@
 #                                (default null: no display needed), each step
 #                                bounded, redone when one does not finish; marks
 #                                it finished with .cc-ready
-#   cc_copy_prefix BASE DIR      makes DIR a copy of the finished prefix BASE
+#   cc_copy_prefix BASE DIR [DRIVER]
+#                                makes DIR a copy of the finished prefix BASE
+#                                (no server of it running), with that graphics
+#                                driver when given; says which step failed
 #   cc_prefix_fault DIR BITS     prints why DIR is no usable prefix for programs
 #                                of that word size (nothing when it is usable,
 #                                or empty)
@@ -46,12 +49,19 @@ cc_create_prefix() {
 
 # The system folders' program files (half a gigabyte each, never written;
 # syswow64 in a 64-bit prefix) are shared as hard links; every other file is a
-# copy of its own.
+# copy of its own. The driver is set in the copy's registry file itself (the
+# line cc_create_prefix wrote): no Wine process takes part.
 cc_copy_prefix() {
     rm -rf "$2"
-    cp -al "$1" "$2" &&
+    cp -al "$1" "$2" || { echo "${cc_who:-wine-run}: cannot link $1 into $2" >&2; return 1; }
     find "$2" -type f ! -path "$2/drive_c/windows/system32/*" ! -path "$2/drive_c/windows/syswow64/*" |
-        while IFS= read -r f; do cp -p "$f" "$f.cc" && mv -f "$f.cc" "$f"; done
+        while IFS= read -r f; do
+            cp -p "$f" "$f.cc" && mv -f "$f.cc" "$f" || exit 1
+        done || { echo "${cc_who:-wine-run}: cannot copy the files of $1 into $2" >&2; return 1; }
+    [ -n "${3:-}" ] || return 0
+    sed -i '/^\[Software\\\\Wine\\\\Drivers\]/,/^$/s/^"Graphics"=".*"$/"Graphics"="'"$3"'"/' "$2/user.reg" &&
+        grep -qx "\"Graphics\"=\"$3\"" "$2/user.reg" ||
+        { echo "${cc_who:-wine-run}: $2/user.reg has no graphics driver line to set to $3" >&2; return 1; }
 }
 
 # A prefix Wine would refuse, or would stop in with a message of its own.

@@ -96,10 +96,9 @@ make_prefix() {  # prefix [base]: with the null driver, or a copy of base with t
     else
         # (the server of a run that just ended may still be saving the registry)
         (WINEPREFIX=$2; export WINEPREFIX; timeout 30 wineserver -w 8>&- 9>&-)
-        cc_copy_prefix "$2" "$1.part" &&
-        (WINEPREFIX=$1.part WINEDEBUG=-all; export WINEPREFIX WINEDEBUG
-         timeout 120 $wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d x11 /f >/dev/null 2>&1 8>&- 9>&- &&
-         timeout 120 wineserver -w 8>&- 9>&-)
+        cc_copy_prefix "$2" "$1.part" x11 && mv "$1.part" "$1" && return
+        rm -rf "$1.part"
+        fault "could not make the prefix $1 as a copy of $2 (the line above says why)"
     fi && mv "$1.part" "$1" && return
     rm -rf "$1.part"
     fault "Wine could not make the prefix $1 (is Wine for $bits-bit programs installed?)"
