@@ -56,7 +56,7 @@ cc_copy_prefix() {
     cp -al "$1" "$2" || { echo "${cc_who:-wine-run}: cannot link $1 into $2" >&2; return 1; }
     find "$2" -type f ! -path "$2/drive_c/windows/system32/*" ! -path "$2/drive_c/windows/syswow64/*" |
         while IFS= read -r f; do
-            cp -p "$f" "$f.cc" && mv -f "$f.cc" "$f" || exit 1
+            { cp -p "$f" "$f.cc" && mv -f "$f.cc" "$f"; } || [ ! -e "$f" ] || exit 1   # (a file gone meanwhile is no fault)
         done || { echo "${cc_who:-wine-run}: cannot copy the files of $1 into $2" >&2; return 1; }
     [ -n "${3:-}" ] || return 0
     sed -i '/^\[Software\\\\Wine\\\\Drivers\]/,/^$/s/^"Graphics"=".*"$/"Graphics"="'"$3"'"/' "$2/user.reg" &&
