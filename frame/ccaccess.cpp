@@ -401,7 +401,13 @@ LRESULT GetObject(HWND hwnd, WPARAM wParam, LPARAM lParam)
         r = s_ole.lresultFromObject(__uuidof(IAccessible), wParam, acc);
     obj->Release();
     if ((LONG)r < 0) return 0;
-    InterlockedExchange(&s_used, 1);
+    // A client may release its object after the panel has unloaded the
+    // library: from the first object handed out, the library stays loaded
+    // until the process ends.
+    HMODULE self;
+    if (!InterlockedExchange(&s_used, 1))
+        GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_PIN,
+                           (LPCSTR)(void *)&GetObject, &self);
     return r;
 }
 

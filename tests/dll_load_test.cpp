@@ -4,6 +4,7 @@
 #include <string.h>
 #include <string>
 #include <vector>
+#include <oleacc.h>
 #include "harness.h"
 
 static std::string FullPath(const std::string &rel)
@@ -122,4 +123,31 @@ TEST(Load, RegistersClassLoadsSiblingsAndUnloads)
     EXPECT_TRUE(GetClassInfoA(nullptr, "VEK_CC_Button", &wc));
     FreeLibrary(lib);
     EXPECT_FALSE(GetClassInfoA(nullptr, "VEK_CC_Button", &wc));
+}
+
+// A client that still holds a control's accessible object when the panel
+// unloads the library: the library stays until the process ends, and the
+// object answers as one whose window is gone.
+TEST(Load, HeldAccessibleObjectKeepsTheLibrary)
+{
+    const std::string path = ProgramDir() + "\\KERV_CC.DLL";
+    ASSERT_EQ(GetModuleHandleA(path.c_str()), nullptr);  // the test above unloaded it
+    HMODULE lib = LoadLibraryA(path.c_str());
+    ASSERT_NE(lib, nullptr);
+    HWND w = CreateWindowExA(0, "VEK_CC_Button", "Held", WS_POPUP | 1, 0, 0, 80, 30, nullptr, nullptr, nullptr,
+                             nullptr);
+    ASSERT_NE(w, nullptr);
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    IAccessible *acc = nullptr;
+    ASSERT_EQ(AccessibleObjectFromWindow(w, OBJID_CLIENT, __uuidof(IAccessible), (void **)&acc), S_OK);
+    DestroyWindow(w);
+    EXPECT_TRUE(FreeLibrary(lib));
+    EXPECT_EQ(GetModuleHandleA(path.c_str()), lib);
+    VARIANT self;
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    EXPECT_EQ(acc->get_accName(self, &name), CO_E_OBJNOTCONNECTED);
+    EXPECT_EQ(acc->Release(), 0u);
+    CoUninitialize();
 }
