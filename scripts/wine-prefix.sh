@@ -50,10 +50,16 @@ cc_create_prefix() {
 # The system folders' program files (half a gigabyte each, never written;
 # syswow64 in a 64-bit prefix) are shared as hard links; every other file is a
 # copy of its own. The driver is set in the copy's registry file itself (the
-# line cc_create_prefix wrote): no Wine process takes part.
+# line cc_create_prefix wrote): no Wine process takes part. A server of the
+# base still running may replace a file while it is linked: linking is tried
+# again.
 cc_copy_prefix() {
-    rm -rf "$2"
-    cp -al "$1" "$2" || { echo "${cc_who:-wine-run}: cannot link $1 into $2" >&2; return 1; }
+    for attempt in 1 2 3; do
+        rm -rf "$2"
+        cp -al "$1" "$2" 2>/dev/null && break
+        [ $attempt = 3 ] && { echo "${cc_who:-wine-run}: cannot link $1 into $2" >&2; return 1; }
+        sleep 1
+    done
     find "$2" -type f ! -path "$2/drive_c/windows/system32/*" ! -path "$2/drive_c/windows/syswow64/*" |
         while IFS= read -r f; do
             { cp -p "$f" "$f.cc" && mv -f "$f.cc" "$f"; } || [ ! -e "$f" ] || exit 1   # (a file gone meanwhile is no fault)
