@@ -4,7 +4,7 @@
 #include <stdlib.h>
 #include <string.h>
 #include <vector>
-#include "bmplayout.h"
+#include "dibscan.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

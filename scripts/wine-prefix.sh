@@ -8,9 +8,9 @@
 #                                bounded, redone when one does not finish; marks
 #                                it finished with .cc-ready
 #   cc_copy_prefix BASE DIR [DRIVER]
-#                                makes DIR a copy of the finished prefix BASE
-#                                (no server of it running), with that graphics
-#                                driver when given; says which step failed
+#                                makes DIR a copy of the finished prefix BASE,
+#                                with that graphics driver when given; says
+#                                which step failed
 #   cc_prefix_fault DIR BITS     prints why DIR is no usable prefix for programs
 #                                of that word size (nothing when it is usable,
 #                                or empty)

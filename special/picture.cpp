@@ -5,7 +5,7 @@
 // Style bits 0x0030 place the picture (top, left, bottom, right), 0x0400
 // stretches it over the face. The Repeat button draws its looks here too.
 #include <string.h>
-#include "bmplayout.h"
+#include "dibscan.h"
 #include "ccdraw.h"
 #include "cccache.h"
 #include "ccguards.h"

@@ -7,7 +7,7 @@
 #include <array>
 #include <string>
 #include <vector>
-#include "bmplayout.h"
+#include "dibscan.h"
 #include "ccdraw.h"
 #include "harness.h"
 #include "ccslots.h"

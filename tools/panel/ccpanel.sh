@@ -91,17 +91,17 @@ make_prefix() {  # prefix [base]: with the null driver, or a copy of base with t
     echo "ccpanel: making a Wine prefix for ccpanel in $1 (once)" >&2
     rm -rf "$1.part"
     if [ $# -eq 1 ]; then
+        fails="Wine could not make the prefix $1 (is Wine for $bits-bit programs installed?)"
         (WINEPREFIX=$1.part WINEARCH=win$bits WINEDEBUG=-all; export WINEPREFIX WINEARCH WINEDEBUG
          cc_create_prefix null 8>&- 9>&-)
     else
+        fails="could not make the prefix $1 as a copy of $2"   # (the step that failed said why)
         # (the server of a run that just ended may still be saving the registry)
         (WINEPREFIX=$2; export WINEPREFIX; timeout 30 wineserver -w 8>&- 9>&-)
-        cc_copy_prefix "$2" "$1.part" x11 && mv "$1.part" "$1" && return
-        rm -rf "$1.part"
-        fault "could not make the prefix $1 as a copy of $2 (the line above says why)"
+        cc_copy_prefix "$2" "$1.part" x11
     fi && mv "$1.part" "$1" && return
     rm -rf "$1.part"
-    fault "Wine could not make the prefix $1 (is Wine for $bits-bit programs installed?)"
+    fault "$fails"
 }
 if [ -n "${WINEPREFIX:-}" ]; then
     cache=

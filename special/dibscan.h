@@ -7,8 +7,8 @@
 // 4 bytes when the bit count n is 1, 4 or 8, then the pixel rows, bottom-up,
 // each padded to 4 bytes. Only uncompressed 1, 4, 8, 24 and 32-bit pictures
 // are read.
-#ifndef S09_BMPLAYOUT_H
-#define S09_BMPLAYOUT_H
+#ifndef S09_DIBSCAN_H
+#define S09_DIBSCAN_H
 
 #include <stddef.h>
 #include <stdint.h>

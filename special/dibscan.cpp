@@ -1,6 +1,6 @@
 // BMP block check: every field the loader relies on is read byte by byte
 // (little-endian, no alignment assumed) and every size is computed in 64 bits.
-#include "bmplayout.h"
+#include "dibscan.h"
 
 static uint32_t U32(const unsigned char *p)
 {
